@@ -1,0 +1,43 @@
+# Front door of the build: `make run` starts Велора on the bundled data, `make test` builds and
+# runs every test. CMake does the real work; this file only fixes the usual invocations.
+
+SANITIZE ?= 0
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORA_SANITIZE=ON -DVELORA_BENCH=OFF
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
+endif
+
+.PHONY: all deps configure build test bench run format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DVELORA_WERROR=ON $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) \
+	  $(if $(filter 1,$(SANITIZE)),--timeout 600,--timeout 300)
+
+bench: build
+	@$(BUILD_DIR)/velora_bench
+
+run: build
+	@cd $(BUILD_DIR) && if [ -x ./velora ]; then ./velora --data .; \
+	  else ./velora-cli chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45; fi
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	@rm -rf build build-sanitize

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "charts/ChartForm.h"
+#include "cli/CommandLine.h"
+#include "ephemeris/HouseSystems.h"
+
+namespace velora::cli {
+
+// The chart options shared by the subcommands: --date, --time, --lat, --lon (each with an
+// optional prefix, such as "second-" for a second chart).
+std::set<std::string> ChartOptionNames(const std::string& prefix = "");
+
+// Fills an entry form from the options, as typing into the entry window would. Dates are
+// YYYY-MM-DD or DD.MM.YYYY, times HH:MM with minute 0..60; every value must lie in the range of
+// its control, and latitude and longitude must be decimal numbers.
+ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& prefix = "");
+
+// --houses: one of M, A, P, K, S, L; P when absent.
+HouseSystemCode HouseSystemFromOptions(const ParsedOptions& options);
+
+}  // namespace velora::cli

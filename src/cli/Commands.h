@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velora::cli {
+
+// Each subcommand takes the words after its name and returns the exit status.
+int RunChartCommand(const std::vector<std::string>& arguments);
+#ifdef VELORA_CLI_WITH_PICTURES
+int RunWheelCommand(const std::vector<std::string>& arguments);
+#endif
+
+}  // namespace velora::cli

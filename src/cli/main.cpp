@@ -1,0 +1,60 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/CommandLine.h"
+#include "common/UserError.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Велора — команды без окон\n"
+    "\n"
+    "  velora-cli chart --date ГГГГ-ММ-ДД --time ЧЧ:ММ --lat ШИРОТА --lon ДОЛГОТА\n"
+    "                   [--houses M|A|P|K|S|L] [--json]\n"
+    "      положения 16 тел и точек и куспиды домов (время по Гринвичу)\n"
+#ifdef VELORA_CLI_WITH_PICTURES
+    "  velora-cli wheel ... --out ФАЙЛ.png|ФАЙЛ.bmp\n"
+    "      рисунок карты (см. velora-cli wheel --help)\n"
+#endif
+    ;
+
+struct Subcommand {
+  const char* name;
+  int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"chart", velora::cli::RunChartCommand},
+#ifdef VELORA_CLI_WITH_PICTURES
+    {"wheel", velora::cli::RunWheelCommand},
+#endif
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace velora::cli;
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
+    std::cout << kUsage;
+    return arguments.empty() ? kExitUsage : kExitSuccess;
+  }
+  const std::string name = arguments[0];
+  arguments.erase(arguments.begin());
+  for (const Subcommand& subcommand : kSubcommands) {
+    if (name != subcommand.name) continue;
+    try {
+      return subcommand.run(arguments);
+    } catch (const UsageError& error) {
+      std::cerr << "velora-cli " << name << ": " << error.what() << '\n';
+      return kExitUsage;
+    } catch (const velora::UserError& error) {
+      std::cerr << "velora-cli " << name << ": " << error.what() << '\n';
+      return kExitFailure;
+    }
+  }
+  std::cerr << "velora-cli: неизвестная команда «" << name << "»\n\n" << kUsage;
+  return kExitUsage;
+}
