@@ -12,7 +12,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 endif
 
-.PHONY: all deps configure build test bench run format clean
+.PHONY: all deps configure build test bench run glyphs format clean
 
 all: build
 
@@ -35,6 +35,10 @@ bench: build
 run: build
 	@cd $(BUILD_DIR) && if [ -x ./velora ]; then ./velora --data .; \
 	  else ./velora-cli chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45; fi
+
+# Regenerates the glyph pictures in data/Dann (committed data; the normal build leaves them).
+glyphs: build
+	@cmake --build $(BUILD_DIR) --target glyphs
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -9,16 +9,16 @@ namespace velora {
 // is numbered. Element 0 exists but is never used.
 template <typename T, int Count>
 struct OneBasedArray {
-  std::array<T, Count + 1> slots{};
+  std::array<T, Count + 1> elements{};
 
   static constexpr int size() { return Count; }
   T& operator[](int number) {
     assert(number >= 1 && number <= Count);
-    return slots[static_cast<std::size_t>(number)];
+    return elements[static_cast<std::size_t>(number)];
   }
   const T& operator[](int number) const {
     assert(number >= 1 && number <= Count);
-    return slots[static_cast<std::size_t>(number)];
+    return elements[static_cast<std::size_t>(number)];
   }
   bool operator==(const OneBasedArray&) const = default;
 };

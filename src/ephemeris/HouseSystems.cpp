@@ -27,6 +27,8 @@ class CuspGeometry {
     const double centuries = CenturiesSince1900(std::trunc(form.day), form.month, form.year);
     obliquity_ = ObliquityOfEclipticDegrees(centuries);
     latitude_ = form.latitude;
+    tanObliquity_ = TanDegrees(obliquity_);
+    tanLatitude_ = TanDegrees(latitude_);
     const double hours = form.minute / 60 + form.hour;
     ramc_ = 15 * SiderealTimeHours(centuries) + form.longitude +
             15 * (hours + hours * 236 / 24 / 60 / 60);
@@ -59,7 +61,7 @@ class CuspGeometry {
 
  private:
   double SemiArcSine(double a) const {
-    return SinDegrees(a) * TanDegrees(obliquity_) * TanDegrees(latitude_);
+    return SinDegrees(a) * tanObliquity_ * tanLatitude_;
   }
 
   template <typename Step>
@@ -81,6 +83,8 @@ class CuspGeometry {
   HouseSystemCode code_;
   double obliquity_ = 0;
   double latitude_ = 0;
+  double tanObliquity_ = 0;
+  double tanLatitude_ = 0;
   double ramc_ = 0;
   double mc_ = 0;
 };

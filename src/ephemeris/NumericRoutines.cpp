@@ -7,16 +7,42 @@
 
 namespace velora {
 
+namespace {
+
+// Whole turns taken off a value beyond one turn. Every step of a turn-by-turn loop is exact in
+// binary floating point (360 is a multiple of the value's spacing up to 2^55), so the remainder
+// computed here in one go equals where such a loop ends, bit for bit.
+double RemainderOfTurns(double degrees) {
+  const double turns = std::floor(degrees / 360);
+  double remainder = degrees - turns * 360;
+  if (remainder < 0) remainder += 360;
+  if (remainder >= 360) remainder -= 360;
+  return remainder;
+}
+
+double SubtractTurnsWhileAbove360(double degrees) {
+  if (degrees <= 360) return degrees;
+  if (degrees <= 720) return degrees - 360;
+  const double remainder = RemainderOfTurns(degrees);
+  return remainder == 0 ? 360 : remainder;
+}
+
+// Only the last addition, the one that crosses zero, rounds; it is done here as the loop does it.
+double AddTurnsWhileBelowZero(double degrees) {
+  if (degrees >= 0) return degrees;
+  if (degrees >= -360) return degrees + 360;
+  const double remainder = RemainderOfTurns(degrees);
+  return remainder == 0 ? 0 : (remainder - 360) + 360;
+}
+
+}  // namespace
+
 double NormalizeDegrees(double degrees) {
-  while (degrees < 0) degrees += 360;
-  while (degrees > 360) degrees -= 360;
-  return degrees;
+  return SubtractTurnsWhileAbove360(AddTurnsWhileBelowZero(degrees));
 }
 
 double ReduceFromAbove(double degrees) {
-  while (degrees > 360) degrees -= 360;
-  while (degrees < 0) degrees += 360;
-  return degrees;
+  return AddTurnsWhileBelowZero(SubtractTurnsWhileAbove360(degrees));
 }
 
 double QuadrantAngle(double y, double x) {

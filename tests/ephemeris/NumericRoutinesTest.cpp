@@ -90,3 +90,38 @@ TEST(EquatorialToEcliptic, IsTheIdentityOnTheEquinoxes) {
 
 }  // namespace
 }  // namespace velora
+
+namespace velora {
+namespace {
+
+// The reductions as repeated additions and subtractions of whole turns, one at a time.
+double NormalizeByLoops(double x) {
+  while (x < 0) x += 360;
+  while (x > 360) x -= 360;
+  return x;
+}
+
+double ReduceFromAboveByLoops(double x) {
+  while (x > 360) x -= 360;
+  while (x < 0) x += 360;
+  return x;
+}
+
+TEST(NormalizeDegrees, EqualsTurnByTurnReductionBitForBit) {
+  unsigned state = 12345;
+  auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return static_cast<double>(state % 2000000u) / 997.0;
+  };
+  for (int n = 0; n < 20000; ++n) {
+    const double magnitude = next() * (n % 3 == 0 ? 400 : 1);
+    for (double x : {magnitude, -magnitude, magnitude * 1e-9 - 1e-12, 360.0 * (n % 40) - 1e-13,
+                     -360.0 * (n % 40)}) {
+      ASSERT_EQ(NormalizeDegrees(x), NormalizeByLoops(x)) << x;
+      ASSERT_EQ(ReduceFromAbove(x), ReduceFromAboveByLoops(x)) << x;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velora
