@@ -1,9 +1,17 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+
+#include "aspects/AspectSettings.h"
+#include "aspects/ChartItems.h"
 #include "charts/ChartForm.h"
+#include "derived/ScanStep.h"
 #include "ephemeris/ChartInput.h"
 #include "ephemeris/HouseSystems.h"
 #include "ephemeris/ItemSettings.h"
+#include "wheel/GlyphPictures.h"
+#include "wheel/WheelGeometry.h"
 
 namespace velora {
 
@@ -23,6 +31,31 @@ struct Workspace {
   PlanetLongitudes planetLongitudes;
   // Orbs last read by ApplyItemSetting; an excluded item keeps its last value.
   ItemOrbs itemOrbs;
+
+  // The aspect settings window, and the swatch colours last read from it.
+  AspectSettings aspectSettings;
+  AspectColours aspectColours;
+  // The items of the first and the second chart; also scratch of the daily motion.
+  ChartItemLongitudes firstChartItems;
+  ChartItemLongitudes secondChartItems;
+  // Degrees per day of bodies 1..16 from the last chart drawn or listed; negative = retrograde.
+  PlanetLongitudes dailyMotion;
+  // Positions of the directed chart, written by the directions computation.
+  PlanetLongitudes directedLongitudes;
+  // The text of the directions window's date box, shown in the directed chart's header.
+  std::string directionDateText;
+  // Stored by DrawWheel; the body placement measures from it.
+  WheelCentre wheelCentre;
+  // The sign and body pictures, loaded at start from the data directory.
+  GlyphSet glyphs;
+
+  // The name of the current work ("Радикс", "Транзит", ...), empty at start; set by the main
+  // window's commands and compared exactly by whatever reads it.
+  std::string chartKind;
+  // The choice of the scan step window, used by the step buttons of the main window.
+  ScanStepChoice scanStep = kDefaultScanStep;
+  // The folder that holds Dann; every data file is read from below it.
+  std::filesystem::path dataDirectory;
 
   Workspace() { secondChart.name = "Транзит"; }
 

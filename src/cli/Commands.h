@@ -7,6 +7,8 @@ namespace velora::cli {
 
 // Each subcommand takes the words after its name and returns the exit status.
 int RunChartCommand(const std::vector<std::string>& arguments);
+int RunTextlibCommand(const std::vector<std::string>& arguments);
+int RunInterpretCommand(const std::vector<std::string>& arguments);
 #ifdef VELORA_CLI_WITH_PICTURES
 int RunWheelCommand(const std::vector<std::string>& arguments);
 #endif

@@ -14,6 +14,13 @@ constexpr const char* kUsage =
     "  velora-cli chart --date ГГГГ-ММ-ДД --time ЧЧ:ММ --lat ШИРОТА --lon ДОЛГОТА\n"
     "                   [--houses M|A|P|K|S|L] [--json]\n"
     "      положения 16 тел и точек и куспиды домов (время по Гринвичу)\n"
+    "  velora-cli textlib decipher|encipher ФАЙЛ --key КЛЮЧ [--out ФАЙЛ]\n"
+    "      файл библиотеки текстов: шифр Windows-1251 <-> правимый текст UTF-8\n"
+    "  velora-cli textlib check ПАПКА\n"
+    "      проверка папки с Dann: все ли сочетания ключей найдут свой заголовок\n"
+    "  velora-cli interpret --kind radix|radix-child --date ... --time ... --lat ... --lon ...\n"
+    "                   [--name ИМЯ] [--houses КОД] [--data ПАПКА] [--out ФАЙЛ.txt|ФАЙЛ.rtf]\n"
+    "      толкование карты, как его показывает программа\n"
 #ifdef VELORA_CLI_WITH_PICTURES
     "  velora-cli wheel ... --out ФАЙЛ.png|ФАЙЛ.bmp\n"
     "      рисунок карты (см. velora-cli wheel --help)\n"
@@ -27,6 +34,8 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"chart", velora::cli::RunChartCommand},
+    {"textlib", velora::cli::RunTextlibCommand},
+    {"interpret", velora::cli::RunInterpretCommand},
 #ifdef VELORA_CLI_WITH_PICTURES
     {"wheel", velora::cli::RunWheelCommand},
 #endif

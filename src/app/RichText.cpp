@@ -1,0 +1,191 @@
+#include "app/RichText.h"
+
+#include <cstdio>
+#include <cctype>
+#include <cstdint>
+#include <optional>
+
+#include "common/Cp1251.h"
+
+namespace velora {
+namespace {
+
+constexpr const char* kHeader =
+    "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1"
+    "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset204 Courier New;}}"
+    "\\pard\\plain\\f0\\fs20 ";
+
+// Decodes one UTF-8 character at `pos`, advancing it; malformed bytes read as U+FFFD.
+char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+  const unsigned char lead = static_cast<unsigned char>(text[pos++]);
+  int extra = 0;
+  char32_t code = lead;
+  if (lead >= 0xF0) {
+    extra = 3;
+    code = lead & 0x07;
+  } else if (lead >= 0xE0) {
+    extra = 2;
+    code = lead & 0x0F;
+  } else if (lead >= 0xC0) {
+    extra = 1;
+    code = lead & 0x1F;
+  } else if (lead >= 0x80) {
+    return 0xFFFD;
+  }
+  for (int n = 0; n < extra; ++n) {
+    if (pos >= text.size()) return 0xFFFD;
+    code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+  }
+  return code;
+}
+
+void AppendEscaped(std::string& out, char32_t code) {
+  char escape[24];
+  if (code == '\\' || code == '{' || code == '}') {
+    out += '\\';
+    out += static_cast<char>(code);
+  } else if (code == '\t') {
+    out += "\\tab ";
+  } else if (code >= 0x20 && code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (auto byte = Cp1251Code(code); byte && code >= 0x80) {
+    std::snprintf(escape, sizeof escape, "\\'%02x", static_cast<unsigned>(*byte));
+    out += escape;
+  } else if (code > 0xFFFF) {
+    out += '?';
+  } else {
+    // \u takes a signed 16-bit number; '?' is what readers without Unicode show.
+    std::snprintf(escape, sizeof escape, "\\u%d?", static_cast<int>(static_cast<int16_t>(code)));
+    out += escape;
+  }
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// A small reader of the control words that carry text; everything else is skipped.
+class RichTextReader {
+ public:
+  explicit RichTextReader(std::string_view rtf) : rtf_(rtf) {}
+
+  std::vector<std::string> Read() {
+    int depth = 0;
+    int skippedDepth = 0;  // depth of a group whose text is not document text
+    while (pos_ < rtf_.size()) {
+      const char c = rtf_[pos_++];
+      if (c == '{') {
+        ++depth;
+      } else if (c == '}') {
+        if (skippedDepth == depth) skippedDepth = 0;
+        --depth;
+      } else if (c == '\\') {
+        ControlWord(depth, skippedDepth);
+      } else if (c != '\r' && c != '\n' && skippedDepth == 0) {
+        line_ += c;
+      }
+    }
+    if (!line_.empty()) lines_.push_back(line_);
+    return lines_;
+  }
+
+ private:
+  void ControlWord(int depth, int& skippedDepth) {
+    if (pos_ >= rtf_.size()) return;
+    const char first = rtf_[pos_];
+    if (first == '\\' || first == '{' || first == '}') {
+      ++pos_;
+      if (skippedDepth == 0) line_ += first;
+      return;
+    }
+    if (first == '\'') {
+      ++pos_;
+      const std::string hex(rtf_.substr(pos_, 2));
+      if (hex.size() < 2 || !std::isxdigit(static_cast<unsigned char>(hex[0])) ||
+          !std::isxdigit(static_cast<unsigned char>(hex[1]))) {
+        return;
+      }
+      pos_ += 2;
+      const auto value = static_cast<char>(std::stoul(hex, nullptr, 16));
+      if (skippedDepth == 0) line_ += Cp1251ToUtf8(std::string(1, value));
+      return;
+    }
+    if (first == '*') {
+      ++pos_;
+      if (skippedDepth == 0) skippedDepth = depth;
+      return;
+    }
+    std::string word;
+    while (pos_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[pos_]))) {
+      word += rtf_[pos_++];
+    }
+    std::optional<long> parameter;
+    std::size_t start = pos_;
+    if (pos_ < rtf_.size() && (rtf_[pos_] == '-' || std::isdigit(static_cast<unsigned char>(rtf_[pos_])))) {
+      ++pos_;
+      while (pos_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[pos_]))) ++pos_;
+      parameter = std::stol(std::string(rtf_.substr(start, pos_ - start)));
+    }
+    if (pos_ < rtf_.size() && rtf_[pos_] == ' ') ++pos_;
+    Apply(word, parameter, depth, skippedDepth);
+  }
+
+  void Apply(const std::string& word, std::optional<long> parameter, int depth, int& skippedDepth) {
+    if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" ||
+        word == "pict") {
+      if (skippedDepth == 0) skippedDepth = depth;
+      return;
+    }
+    if (skippedDepth != 0) return;
+    if (word == "par" || word == "line") {
+      lines_.push_back(line_);
+      line_.clear();
+    } else if (word == "tab") {
+      line_ += '\t';
+    } else if (word == "u" && parameter) {
+      long code = *parameter;
+      if (code < 0) code += 65536;
+      AppendUtf8(line_, static_cast<char32_t>(code));
+      if (pos_ < rtf_.size() && rtf_[pos_] == '?') ++pos_;  // the one-character fallback
+    }
+  }
+
+  std::string_view rtf_;
+  std::size_t pos_ = 0;
+  std::string line_;
+  std::vector<std::string> lines_;
+};
+
+}  // namespace
+
+std::string RichTextFromLines(const std::vector<std::string>& utf8Lines) {
+  std::string out = kHeader;
+  for (const std::string& line : utf8Lines) {
+    for (std::size_t pos = 0; pos < line.size();) AppendEscaped(out, NextCodePoint(line, pos));
+    out += "\\par\r\n";
+  }
+  out += "}\r\n";
+  return out;
+}
+
+std::vector<std::string> LinesFromRichText(std::string_view rtf) {
+  return RichTextReader(rtf).Read();
+}
+
+bool LooksLikeRichText(std::string_view content) { return content.substr(0, 5) == "{\\rtf"; }
+
+}  // namespace velora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Workspace.h"
+#include "wheel/Canvas.h"
+
+namespace velora {
+
+// The aspect lines between the first and the second chart. Computes both charts itself into
+// firstChartItems and secondChartItems (all 18 items each), whatever the picture shows.
+void DrawCrossAspects(Workspace& workspace, Canvas& canvas);
+
+}  // namespace velora

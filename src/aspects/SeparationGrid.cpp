@@ -1,0 +1,69 @@
+#include "aspects/SeparationGrid.h"
+
+#include <cstdio>
+
+#include "aspects/AspectTest.h"
+
+namespace velora {
+namespace {
+
+constexpr int kColumnPitchPixels = 35;
+constexpr int kRowPitchPixels = 30;
+
+int RowY(int row) { return 45 + kRowPitchPixels * (row - 1); }
+
+void WriteCell(Canvas& canvas, int x, int row, double longitudeA, double longitudeB) {
+  canvas.DrawText({x, RowY(row)}, SeparationCellText(longitudeA, longitudeB));
+}
+
+}  // namespace
+
+std::string SeparationCellText(double longitudeADegrees, double longitudeBDegrees) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%5.1f", SeparationDegrees(longitudeADegrees, longitudeBDegrees));
+  return text;
+}
+
+void DrawGridHeadings(const Workspace& workspace, Canvas& canvas) {
+  for (int body = 1; body <= kBodyCount; ++body) {
+    const int x = 10 + kColumnPitchPixels * body;
+    canvas.DrawPicture({x, 10}, workspace.glyphs.bodies[body]);
+    if (x > canvas.widthPixels()) break;
+  }
+  for (int body = 1; body <= kBodyCount; ++body) {
+    const int y = 10 + kRowPitchPixels * body;
+    canvas.DrawPicture({10, y}, workspace.glyphs.bodies[body]);
+    if (y > canvas.heightPixels()) break;
+  }
+}
+
+void DrawChartGrid(Workspace& workspace, Canvas& canvas, int kind) {
+  workspace.ComputeChart(kind);
+  const PlanetLongitudes& longitudes = workspace.planetLongitudes;
+  for (int row = 1; row <= kBodyCount; ++row) {
+    const int xOffset = row == 1 ? 2 : 1;
+    for (int column = row; column <= kBodyCount; ++column) {
+      WriteCell(canvas, kColumnPitchPixels * column + xOffset, row, longitudes[row],
+                longitudes[column]);
+    }
+  }
+}
+
+void DrawCrossGrid(Workspace& workspace, Canvas& canvas) {
+  workspace.ComputeChart(1);
+  for (int body = 1; body <= kBodyCount; ++body) {
+    workspace.firstChartItems[body] = workspace.planetLongitudes[body];
+  }
+  workspace.ComputeChart(2);
+  for (int body = 1; body <= kBodyCount; ++body) {
+    workspace.secondChartItems[body] = workspace.planetLongitudes[body];
+  }
+  for (int row = 1; row <= kBodyCount; ++row) {
+    for (int column = 1; column <= kBodyCount; ++column) {
+      WriteCell(canvas, kColumnPitchPixels * column + 2, row, workspace.secondChartItems[row],
+                workspace.firstChartItems[column]);
+    }
+  }
+}
+
+}  // namespace velora

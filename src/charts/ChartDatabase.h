@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velora {
+
+// The chart database: a list of lines over one Windows-1251 text file, one person per line. The
+// list is a working copy; the file changes only when the list is saved.
+class ChartDatabase {
+ public:
+  explicit ChartDatabase(std::filesystem::path file) : file_(std::move(file)) {}
+
+  const std::filesystem::path& file() const { return file_; }
+  const std::vector<std::string>& lines() const { return lines_; }
+
+  // Replaces the list by the lines of the file (UTF-8 inside the program; blank lines included).
+  // A missing file gives an empty list and a notice to show; the first save creates the file.
+  // Throws UserError naming the file when it exists but cannot be read.
+  std::optional<std::string> Load();
+
+  // Writes the whole list back through a temporary file renamed over the old one, so a failed
+  // write leaves the old file as it was. Throws UserError naming the file on failure.
+  void Save() const;
+
+  void Append(std::string line) { lines_.push_back(std::move(line)); }
+  // Removes entry `index`; an index outside the list does nothing.
+  void Remove(int index);
+
+ private:
+  std::filesystem::path file_;
+  std::vector<std::string> lines_;
+};
+
+// Where the database of a data folder lives: "<data>/Dann/Basa.TXT" when that folder can be
+// written, else the same name in the user's own data folder, seeded with a copy of the bundled
+// file the first time.
+std::filesystem::path ResolveDatabaseFile(const std::filesystem::path& dataDirectory,
+                                          const std::filesystem::path& userDataDirectory);
+
+}  // namespace velora

@@ -1,0 +1,126 @@
+#include "common/Cp1251.h"
+
+#include <array>
+#include <cstdio>
+
+#include "common/UserError.h"
+
+namespace velora {
+namespace {
+
+// Code points of the bytes 0x80..0xFF (Windows-1251; 0x98 is unassigned and kept as U+0098).
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // 0xC0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // 0xF8
+};
+
+// The Cyrillic capitals А..Я and small letters а..я lie in one run at both ends.
+constexpr char32_t kFirstCyrillicLetter = 0x0410;  // А
+constexpr char32_t kLastCyrillicLetter = 0x044F;   // я
+constexpr unsigned char kFirstCyrillicCode = 0xC0;
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+  if (codePoint < 0x80) {
+    out += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
+}
+
+[[noreturn]] void ThrowMalformed(std::size_t offset) {
+  throw UserError("Неверная запись UTF-8 (байт " + std::to_string(offset + 1) + ")");
+}
+
+[[noreturn]] void ThrowUnencodable(char32_t codePoint) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
+  throw UserError(std::string("Символ ") + name + " нельзя записать в кодировке Windows-1251");
+}
+
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+bool IsValidScalar(char32_t codePoint, std::size_t length) {
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (codePoint < kSmallest[length] || codePoint > 0x10FFFF) return false;
+  return codePoint < 0xD800 || codePoint > 0xDFFF;
+}
+
+// Decodes the character starting at `offset` and advances `offset` past it.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& offset) {
+  const auto lead = static_cast<unsigned char>(utf8[offset]);
+  const std::size_t length = SequenceLength(lead);
+  if (length == 0 || offset + length > utf8.size()) ThrowMalformed(offset);
+  if (length == 1) return utf8[offset++];
+  char32_t codePoint = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(utf8[offset + i]);
+    if ((next & 0xC0) != 0x80) ThrowMalformed(offset);
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  if (!IsValidScalar(codePoint, length)) ThrowMalformed(offset);
+  offset += length;
+  return codePoint;
+}
+
+}  // namespace
+
+char32_t Cp1251CodePoint(unsigned char code) {
+  return code < 0x80 ? code : kUpperHalf[code - 0x80];
+}
+
+std::optional<unsigned char> Cp1251Code(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
+  if (codePoint >= kFirstCyrillicLetter && codePoint <= kLastCyrillicLetter) {
+    return static_cast<unsigned char>(kFirstCyrillicCode + (codePoint - kFirstCyrillicLetter));
+  }
+  for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+    if (kUpperHalf[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+  std::string out;
+  out.reserve(cp1251.size() * 2);
+  for (char c : cp1251) AppendUtf8(out, Cp1251CodePoint(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t offset = 0; offset < utf8.size();) {
+    const char32_t codePoint = NextCodePoint(utf8, offset);
+    const std::optional<unsigned char> code = Cp1251Code(codePoint);
+    if (!code) ThrowUnencodable(codePoint);
+    out += static_cast<char>(*code);
+  }
+  return out;
+}
+
+}  // namespace velora

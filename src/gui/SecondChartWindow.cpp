@@ -1,0 +1,86 @@
+#include "gui/SecondChartWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/LocalClock.h"
+#include "gui/GuiSupport.h"
+#include "gui/Program.h"
+
+namespace velora::gui {
+namespace {
+
+constexpr int kHeightWithoutListPixels = 250;
+constexpr int kHeightWithListPixels = 345;
+
+}  // namespace
+
+SecondChartWindow::SecondChartWindow(QWidget* owner, Program& program)
+    : ChartEntryWindow(owner, program, program.workspace().secondChart,
+                       {"TID2", "2 -я Карта", "Время по гринвичу", "Минуты", "Label11",
+                        "Label12"}) {
+  lunarPrompt_ = PlaceLabel(this, "Label10", "Выбери год и месяц Лунара", 10, 75);
+  lunarPrompt_->hide();
+  addToChart_ = PlaceButton("Button1", "Добавить в карту", 100, 125);
+  addToChart_->setDefault(true);
+  addToChart_->setAutoDefault(true);
+  now_ = PlaceButton("Button2", "На сейчас", 132, 125);
+  now_->setToolTip("Дата и время с часов компьютера");
+  solarSearch_ = PlaceButton("Button3", "Расчет Cоляра", 100, 125);
+  solarSearch_->hide();
+  lunarSearch_ = PlaceButton("Button4", "Расчет Лунара", 164, 125);
+  DisableUntilLaterVersion(solarSearch_);
+  DisableUntilLaterVersion(lunarSearch_);
+  lunarList_ = new QListWidget(this);
+  lunarList_->setObjectName("ListBox1");
+  lunarList_->setGeometry(10, 250, 330, 85);
+  QFont fixedPitch("Courier");
+  fixedPitch.setStyleHint(QFont::TypeWriter);
+  lunarList_->setFont(fixedPitch);
+  lunarList_->hide();
+  setFixedSize(485, kHeightWithoutListPixels);
+
+  connect(addToChart_, &QPushButton::clicked, this, [this] { program_.Run(ShowSecondChart); });
+  connect(now_, &QPushButton::clicked, this, [this] {
+    ReadNowIntoForm(form_, LocalClockNow(), kSecondChartNowName);
+    LoadFromForm();
+  });
+}
+
+void SecondChartWindow::ApplyArrangement(const SecondChartArrangement& arrangement) {
+  monthLabel_->setText(FromUtf8(arrangement.monthLabel));
+  monthLabel_->adjustSize();
+  dayLabel_->setText(FromUtf8(arrangement.dayLabel));
+  hourLabel_->setText(FromUtf8(arrangement.hourLabel));
+  minuteLabel_->setText(FromUtf8(arrangement.minuteLabel));
+  timeNote_->setText(FromUtf8(arrangement.timeNote));
+  for (QLabel* label : {dayLabel_, hourLabel_, minuteLabel_, timeNote_}) label->adjustSize();
+  switch (arrangement.timeNotePlace) {
+    case TimeNotePlace::kAboveHour:
+      timeNote_->move(timeNote_->x(), kTimeNoteTopPixels);
+      break;
+    case TimeNotePlace::kAboveCoordinates:
+      timeNote_->move(timeNote_->x(), kCoordinateNoteTopPixels);
+      break;
+    case TimeNotePlace::kAboveLongitudeLabel:
+      timeNote_->move(timeNote_->x(), longitudeLabel_->y() - 20);
+      break;
+  }
+  // The month box would cover the long solar prompt in its label; it is hidden there anyway.
+  month_->setVisible(arrangement.monthVisible);
+  for (QSpinBox* spin : {day_, hour_, minute_}) spin->setVisible(arrangement.dayHourMinuteVisible);
+  lunarPrompt_->setVisible(arrangement.lunarPromptVisible);
+  addToChart_->setVisible(arrangement.addToChartVisible);
+  now_->setVisible(arrangement.nowVisible);
+  solarSearch_->setVisible(arrangement.solarSearchVisible);
+  lunarSearch_->setVisible(arrangement.lunarSearchVisible);
+  lunarList_->setVisible(arrangement.lunarListVisible);
+  lunarList_->clear();
+  for (const std::string& entry : arrangement.lunarList) lunarList_->addItem(FromUtf8(entry));
+  setFixedHeight(arrangement.lunarListVisible ? kHeightWithListPixels : kHeightWithoutListPixels);
+}
+
+}  // namespace velora::gui

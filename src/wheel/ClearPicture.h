@@ -1,0 +1,10 @@
+#pragma once
+
+#include "wheel/Canvas.h"
+
+namespace velora {
+
+// Paints the whole picture with the brush, from (0, 0) to (width, height).
+void ClearPicture(Canvas& canvas);
+
+}  // namespace velora

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/MainCommands.h"
+#include "app/MainLayout.h"
+#include "app/SecondChartModes.h"
+#include "common/UserError.h"
+#include "wheel/RecordingCanvas.h"
+#include "wheel/WheelTestSupport.h"
+
+namespace velora {
+namespace {
+
+// The surfaces of a main window of 571 x 466: a 471 x 336 picture.
+class RecordingSurfaces : public CommandSurfaces {
+ public:
+  void LayoutMainWindow() override { ++layoutCount; }
+  Canvas& picture() override { return picture_; }
+  Canvas& listing() override { return listing_; }
+  Canvas& grid() override { return grid_; }
+
+  RecordingCanvas picture_{471, 336};
+  RecordingCanvas listing_{300, 450};
+  RecordingCanvas grid_{620, 540};
+  int layoutCount = 0;
+};
+
+class MainCommandsTest : public ::testing::Test {
+ protected:
+  MainCommandsTest() { workspace.glyphs = testing::NamedGlyphs(); }
+
+  bool PictureHasText(const std::string& text) const {
+    const auto texts = surfaces.picture_.OfKind(DrawnPrimitive::Kind::kText);
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const DrawnPrimitive& primitive) { return primitive.text == text; });
+  }
+  bool Shown(AppWindow window) const {
+    return std::find(view.windowActions.begin(), view.windowActions.end(),
+                     WindowAction{window, true}) != view.windowActions.end();
+  }
+
+  Workspace workspace;
+  MainViewState view;
+  RecordingSurfaces surfaces;
+  CommandContext context{workspace, view, surfaces};
+};
+
+TEST_F(MainCommandsTest, StartStateShowsOnlyTheAboutBox) {
+  EXPECT_TRUE(view.aboutVisible);
+  EXPECT_FALSE(view.pictureVisible);
+  EXPECT_FALSE(view.textVisible);
+  EXPECT_FALSE(view.interpretationVisible);
+  EXPECT_TRUE(workspace.chartKind.empty());
+}
+
+TEST_F(MainCommandsTest, AdultRadixDrawsTheChartAndOffersTheInterpretation) {
+  RunAdultRadix(context);
+  EXPECT_EQ(workspace.chartKind, "Радикс");
+  EXPECT_TRUE(view.pictureVisible);
+  EXPECT_FALSE(view.textVisible);
+  EXPECT_FALSE(view.aboutVisible);
+  EXPECT_TRUE(view.interpretationVisible);
+  EXPECT_FALSE(view.stepForwardVisible);
+  EXPECT_FALSE(view.scanningLabelVisible);
+  EXPECT_EQ(surfaces.layoutCount, 1);
+  // The picture was cleared first, then the wheel, the houses and the cusp list were drawn.
+  const auto& drawn = surfaces.picture_.primitives();
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.front().kind, DrawnPrimitive::Kind::kRectangle);
+  EXPECT_FALSE(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kEllipse).empty());
+  EXPECT_TRUE(PictureHasText(" Плацидуса"));
+  EXPECT_FALSE(testing::Named(drawn, "Sol").empty());
+}
+
+TEST_F(MainCommandsTest, ChildRadixSetsItsKind) {
+  RunChildRadix(context);
+  EXPECT_EQ(workspace.chartKind, "Радикс детский");
+}
+
+TEST_F(MainCommandsTest, ClassicTransitOpensTheSecondChartWithTheStepControls) {
+  RunClassicTransit(context);
+  EXPECT_EQ(workspace.chartKind, "Транзит");
+  EXPECT_EQ(workspace.secondChart.name, "Транзит");
+  EXPECT_TRUE(view.stepBackVisible);
+  EXPECT_TRUE(view.stepForwardVisible);
+  EXPECT_TRUE(view.scanningLabelVisible);
+  EXPECT_TRUE(view.interpretationVisible);
+  EXPECT_TRUE(view.pictureVisible);
+  EXPECT_TRUE(Shown(AppWindow::kSecondChart));
+  EXPECT_FALSE(view.secondChart.lunarSearchVisible);
+  EXPECT_FALSE(view.secondChart.lunarPromptVisible);
+  EXPECT_EQ(view.secondChart.timeNote, "Время по Гринвичу ");
+}
+
+TEST_F(MainCommandsTest, ClassicTransitIsDrawnWithoutHousesAndWithTheCaption) {
+  RunClassicTransit(context);
+  surfaces.picture_.Forget();
+  ShowSecondChart(context);
+  EXPECT_TRUE(PictureHasText("Транзит"));
+  // Only the first chart's cusps: 12 purple lines, none of the second chart.
+  const auto purple = testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine),
+                                       colours::kPurple);
+  EXPECT_EQ(purple.size(), 12u);
+  EXPECT_TRUE(std::find(view.windowActions.begin(), view.windowActions.end(),
+                        WindowAction{AppWindow::kSecondChart, false}) != view.windowActions.end());
+}
+
+TEST_F(MainCommandsTest, MedicalTransitIsDrawnWithHousesAndWithoutTheCaption) {
+  RunMedicalTransit(context);
+  EXPECT_EQ(workspace.secondChart.name, "Транзит медицинский");
+  surfaces.picture_.Forget();
+  ShowSecondChart(context);
+  EXPECT_FALSE(PictureHasText("Транзит"));
+  const auto purple = testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine),
+                                       colours::kPurple);
+  EXPECT_EQ(purple.size(), 24u);
+}
+
+TEST_F(MainCommandsTest, SecondChartDataLeavesTheChartKind) {
+  RunAdultRadix(context);
+  RunSecondChartData(context);
+  EXPECT_EQ(workspace.chartKind, "Радикс");
+  EXPECT_EQ(workspace.secondChart.name, "2-я карта");
+  EXPECT_FALSE(view.pictureVisible);
+  EXPECT_FALSE(view.interpretationVisible);
+  surfaces.picture_.Forget();
+  ShowSecondChart(context);
+  EXPECT_FALSE(PictureHasText("Транзит"));
+}
+
+TEST_F(MainCommandsTest, StepForwardCarriesTheMonth) {
+  RunClassicTransit(context);
+  workspace.secondChart.setYear(2001);
+  workspace.secondChart.setMonthIndex(1);
+  workspace.secondChart.setDay(28);
+  workspace.secondChart.setHour(12);
+  workspace.secondChart.setMinute(30);
+  StepSecondChart(context, +1);
+  EXPECT_EQ(workspace.secondChart.day(), 1);
+  EXPECT_EQ(workspace.secondChart.monthIndex(), 2);
+  EXPECT_EQ(workspace.secondChart.year(), 2001);
+  EXPECT_EQ(workspace.secondChart.hour(), 12);
+  EXPECT_EQ(workspace.secondChart.minute(), 30);
+  EXPECT_TRUE(PictureHasText("Транзит"));
+  StepSecondChart(context, -1);
+  EXPECT_EQ(workspace.secondChart.day(), 28);
+  EXPECT_EQ(workspace.secondChart.monthIndex(), 1);
+}
+
+TEST_F(MainCommandsTest, TwentyFourHourStepsLandOnTheSameTimeNextDay) {
+  RunClassicTransit(context);
+  workspace.scanStep = ScanStepChoice::kOneHour;
+  workspace.secondChart.setYear(2001);
+  workspace.secondChart.setMonthIndex(5);
+  workspace.secondChart.setDay(15);
+  workspace.secondChart.setHour(11);
+  workspace.secondChart.setMinute(30);
+  for (int press = 0; press < 24; ++press) StepSecondChart(context, +1);
+  EXPECT_EQ(workspace.secondChart.day(), 16);
+  EXPECT_EQ(workspace.secondChart.hour(), 11);
+  EXPECT_EQ(workspace.secondChart.minute(), 30);
+}
+
+TEST_F(MainCommandsTest, StepBeforeNineteenHundredMovesExactlyOneDay) {
+  workspace.secondChart.setYear(1890);
+  workspace.secondChart.setMonthIndex(0);
+  workspace.secondChart.setDay(10);
+  StepSecondChart(context, +1);
+  EXPECT_EQ(workspace.secondChart.day(), 11);
+  StepSecondChart(context, -1);
+  StepSecondChart(context, -1);
+  EXPECT_EQ(workspace.secondChart.day(), 9);
+}
+
+TEST_F(MainCommandsTest, LatitudeThatIsNotANumberStopsTheCommandAfterTheWheel) {
+  workspace.firstChart.latitudeText = "abc";
+  try {
+    RunAdultRadix(context);
+    FAIL() << "no error";
+  } catch (const UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("Широта"), std::string::npos);
+  }
+  EXPECT_EQ(workspace.chartKind, "Радикс");
+  // The wheel drawn before the failure stays; the picture was not switched on.
+  EXPECT_FALSE(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kEllipse).empty());
+  EXPECT_FALSE(view.pictureVisible);
+}
+
+TEST_F(MainCommandsTest, SolarAndLunarArrangeTheSecondChartWindow) {
+  RunSolarReturn(context);
+  EXPECT_EQ(workspace.chartKind, "Соляр");
+  EXPECT_EQ(workspace.secondChart.name, "Соляр");
+  EXPECT_FALSE(view.secondChart.monthVisible);
+  EXPECT_TRUE(view.secondChart.solarSearchVisible);
+  EXPECT_EQ(view.secondChart.monthLabel, "Выбери год Соляра");
+  EXPECT_EQ(view.secondChart.timeNotePlace, TimeNotePlace::kAboveCoordinates);
+  RunLunarReturn(context);
+  EXPECT_EQ(workspace.chartKind, "Лунар");
+  EXPECT_TRUE(view.secondChart.monthVisible);
+  EXPECT_TRUE(view.secondChart.lunarListVisible);
+  EXPECT_TRUE(view.secondChart.lunarSearchVisible);
+  EXPECT_EQ(view.secondChart.timeNotePlace, TimeNotePlace::kAboveLongitudeLabel);
+  SecondChartMode(view);
+  EXPECT_EQ(view.secondChart.monthLabel, "Месяц");
+  EXPECT_EQ(view.secondChart.dayLabel, "День");
+  EXPECT_EQ(view.secondChart.minuteLabel, "Минут");
+  EXPECT_EQ(view.secondChart.timeNote, "Время по Гринвичу ");
+}
+
+TEST_F(MainCommandsTest, PartnerWaitingDrawsTheRadixWithStepControls) {
+  RunPartnerWaiting(context);
+  EXPECT_EQ(workspace.chartKind, "Синастрия ожидания");
+  EXPECT_TRUE(view.stepForwardVisible);
+  EXPECT_FALSE(Shown(AppWindow::kSecondChart));
+}
+
+TEST_F(MainCommandsTest, SynastryKinds) {
+  RunKarmicSynastry(context);
+  EXPECT_EQ(workspace.chartKind, "Синастрия карма");
+  RunEroticSynastry(context);
+  EXPECT_EQ(workspace.chartKind, "Эротика");
+  RunPartnershipSynastry(context);
+  EXPECT_EQ(workspace.chartKind, "Синастрия партнерство");
+  EXPECT_TRUE(Shown(AppWindow::kSecondChart));
+}
+
+TEST_F(MainCommandsTest, CalendarsAndDirectionsOpenTheirWindows) {
+  view.textLines = {"старый текст"};
+  RunFatigueCalendar(context);
+  EXPECT_EQ(workspace.chartKind, "Усталость");
+  EXPECT_TRUE(view.textVisible);
+  EXPECT_EQ(view.textLines, std::vector<std::string>{""});
+  EXPECT_TRUE(Shown(AppWindow::kCalendar));
+  RunDirections(context);
+  EXPECT_EQ(workspace.chartKind, "Дирекция");
+  EXPECT_TRUE(Shown(AppWindow::kDirectionsDate));
+}
+
+TEST_F(MainCommandsTest, ListingAndGridWindowsGetTheirCaptions) {
+  RunListRadix(context);
+  EXPECT_EQ(view.listingCaption, "Радикс");
+  EXPECT_FALSE(surfaces.listing_.OfKind(DrawnPrimitive::Kind::kText).empty());
+  RunTransitAspectGrid(context);
+  EXPECT_EQ(view.gridCaption, "Аспекты Транзита");
+  RunCrossAspectGrid(context);
+  EXPECT_EQ(view.gridCaption, "Аспекты взаимные");
+  EXPECT_TRUE(Shown(AppWindow::kAspectGrid));
+}
+
+TEST_F(MainCommandsTest, SettingsWindowsHideThePicture) {
+  RunAdultRadix(context);
+  RunHouseSettings(context);
+  EXPECT_FALSE(view.pictureVisible);
+  EXPECT_FALSE(view.interpretationVisible);
+  EXPECT_TRUE(Shown(AppWindow::kHouses));
+  RunAbout(context);
+  EXPECT_TRUE(view.aboutVisible);
+}
+
+TEST(MainLayoutTest, PictureAndButtonsFollowTheWindowSize) {
+  const MainLayout layout = LayoutMainWindow(571, 466, 300, 141);
+  EXPECT_EQ(layout.viewWidthPixels, 471);
+  EXPECT_EQ(layout.viewHeightPixels, 336);
+  EXPECT_EQ(layout.buttonTopPixels, 376);
+  EXPECT_EQ(layout.scanningLabelTopPixels, 360);
+  EXPECT_EQ(layout.aboutLeftPixels, 135);
+  EXPECT_EQ(layout.aboutTopPixels, 162);
+}
+
+}  // namespace
+}  // namespace velora

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "../common/TemporaryFolder.h"
+#include "common/Cp1251.h"
+#include "common/TextLines.h"
+#include "interpretation/CipherKeys.h"
+#include "interpretation/InterpretationAlphabet.h"
+#include "interpretation/LineCipher.h"
+
+namespace velora {
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string output;
+};
+
+// Runs velora-cli; standard error joins the output only when asked.
+RunResult RunCli(const std::string& arguments, bool withErrors = false) {
+  RunResult result;
+  const std::string command =
+      std::string(VELORA_CLI_PATH) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 4096> buffer{};
+  std::size_t read = 0;
+  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+    result.output.append(buffer.data(), read);
+  }
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+  std::string quoted = "'";
+  quoted.append(path.string()).append("'");
+  return quoted;
+}
+
+// Plain library lines (Windows-1251) that use every character of the alphabet, blank and empty
+// lines, tabs at both ends and lines beyond 256 characters.
+std::vector<std::string> PlainLibraryLines() {
+  std::string all;
+  for (int index = 1; index <= kAlphabetSize; ++index) {
+    all += static_cast<char>(InterpretationAlphabet(index));
+  }
+  std::vector<std::string> lines = {Utf8ToCp1251("&Солнце в Овне"),
+                                    Utf8ToCp1251("Ясный, щедрый нрав; «огонь» — № 1."),
+                                    "",
+                                    "   ",
+                                    "\tотступ\t",
+                                    all,
+                                    all + all,
+                                    std::string(256, '\xFF'),
+                                    "&&&&&"};
+  return lines;
+}
+
+std::vector<std::string> Enciphered(const std::vector<std::string>& plain, const CipherKey& key) {
+  std::vector<std::string> lines;
+  for (const std::string& line : plain) lines.push_back(EncipherLine(line, key));
+  return lines;
+}
+
+std::string Utf8Text(const std::vector<std::string>& cp1251Lines) {
+  std::string text;
+  for (const std::string& line : cp1251Lines) text += Cp1251ToUtf8(line) + "\n";
+  return text;
+}
+
+TEST(TextlibCommand, DeciphersToUtf8AndEnciphersBackByteForByte) {
+  testing::TemporaryFolder folder;
+  const std::vector<std::string> plain = PlainLibraryLines();
+  const std::string library = JoinCrLfLines(Enciphered(plain, RadixCipherKey()));
+  const auto source = folder.Write("PLZODIAC.txt", library);
+  const auto text = folder.path() / "plzodiac.utf8.txt";
+  const auto back = folder.path() / "back.txt";
+
+  const std::string key = " --key '" + std::string(kRadixKeyText) + "'";
+  ASSERT_EQ(RunCli("textlib decipher " + Quoted(source) + key + " --out " + Quoted(text)).status,
+            0);
+  EXPECT_EQ(testing::ReadBytes(text), Utf8Text(plain));
+  ASSERT_EQ(RunCli("textlib encipher " + Quoted(text) + key + " --out " + Quoted(back)).status, 0);
+  EXPECT_EQ(testing::ReadBytes(back), library);
+
+  const RunResult printed = RunCli("textlib decipher " + Quoted(source) + key);
+  EXPECT_EQ(printed.status, 0);
+  EXPECT_EQ(printed.output, Utf8Text(plain));
+}
+
+TEST(TextlibCommand, KeepsAMissingFinalLineEndMissing) {
+  testing::TemporaryFolder folder;
+  std::string library = JoinCrLfLines(Enciphered(PlainLibraryLines(), TransitCipherKey()));
+  library.resize(library.size() - 2);
+  const auto source = folder.Write("tranzit.txt", library);
+  const auto text = folder.path() / "tranzit.utf8.txt";
+  const auto back = folder.path() / "back.txt";
+  const std::string key = " --key '08:26 Valtrop'";
+  ASSERT_EQ(RunCli("textlib decipher " + Quoted(source) + key + " --out " + Quoted(text)).status,
+            0);
+  EXPECT_NE(testing::ReadBytes(text).back(), '\n');
+  ASSERT_EQ(RunCli("textlib encipher " + Quoted(text) + key + " --out " + Quoted(back)).status, 0);
+  EXPECT_EQ(testing::ReadBytes(back), library);
+}
+
+TEST(TextlibCommand, EnciphersTextEditedWithCrLfLineEnds) {
+  testing::TemporaryFolder folder;
+  const auto text = folder.Write("edited.txt", "\xEF\xBB\xBF&Луна\r\nтекст\r\n");
+  const RunResult run = RunCli("textlib encipher " + Quoted(text) + " --key 'Мирта 04:17'");
+  ASSERT_EQ(run.status, 0);
+  const std::vector<std::string> expected = {Utf8ToCp1251("&Луна"), Utf8ToCp1251("текст")};
+  EXPECT_EQ(run.output, JoinCrLfLines(Enciphered(expected, ReturnsCipherKey())));
+}
+
+TEST(TextlibCommand, RefusesWhatWouldNotComeBackUnchanged) {
+  testing::TemporaryFolder folder;
+  const std::string key = " --key 'VexКлючик'";
+  const auto lfLibrary = folder.Write("lf.txt", "abc\r\ndef\nghi\r\n");
+  RunResult run = RunCli("textlib decipher " + Quoted(lfLibrary) + key, true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("строка 2"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("CR LF"), std::string::npos) << run.output;
+
+  const auto controlLibrary = folder.Write("control.txt", "abc\x01\r\n");
+  run = RunCli("textlib decipher " + Quoted(controlLibrary) + key, true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("алфавит"), std::string::npos) << run.output;
+
+  const auto foreignText = folder.Write("foreign.txt", "Солнце\n日\n");
+  run = RunCli("textlib encipher " + Quoted(foreignText) + key, true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("строка 2"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("U+65E5"), std::string::npos) << run.output;
+}
+
+TEST(TextlibCommand, ReportsMistakesOfTheCommandLine) {
+  testing::TemporaryFolder folder;
+  const auto file = folder.Write("a.txt", "a\r\n");
+  EXPECT_EQ(RunCli("textlib decipher " + Quoted(file)).status, 2);  // no key
+  EXPECT_EQ(RunCli("textlib decipher " + Quoted(file) + " --key ''").status, 2);
+  EXPECT_EQ(RunCli("textlib decipher --key k").status, 2);  // no file
+  EXPECT_EQ(RunCli("textlib frobnicate " + Quoted(file) + " --key k").status, 2);
+  EXPECT_EQ(RunCli("textlib").status, 2);
+  const RunResult missing =
+      RunCli("textlib decipher " + Quoted(folder.path() / "none.txt") + " --key k", true);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.output.find("Не удаётся открыть файл"), std::string::npos) << missing.output;
+}
+
+}  // namespace
+}  // namespace velora
