@@ -19,8 +19,12 @@ namespace {
 constexpr int kCaptionOffsetFromRightPixels = 250;
 constexpr int kCaptionTopPixels = 25;
 
-void Show(MainViewState& view, AppWindow window) { view.windowActions.push_back({window, true}); }
-void Hide(MainViewState& view, AppWindow window) { view.windowActions.push_back({window, false}); }
+void Show(MainViewState& view, AppWindow window) {
+  view.windowActions.push_back({window, true});
+}
+void Hide(MainViewState& view, AppWindow window) {
+  view.windowActions.push_back({window, false});
+}
 
 // LayoutMainWindow, then the about box hidden: how every drawing command begins.
 void LayoutAndHideAbout(CommandContext& context) {
@@ -129,8 +133,12 @@ void EmptyTextView(MainViewState& view) {
   ++view.textRevision;
 }
 
-void RunAdultRadix(CommandContext& context) { RunRadix(context, chart_kinds::kRadix); }
-void RunChildRadix(CommandContext& context) { RunRadix(context, chart_kinds::kChildRadix); }
+void RunAdultRadix(CommandContext& context) {
+  RunRadix(context, chart_kinds::kRadix);
+}
+void RunChildRadix(CommandContext& context) {
+  RunRadix(context, chart_kinds::kChildRadix);
+}
 
 void RunClassicTransit(CommandContext& context) {
   RunWithSecondChart(context, chart_kinds::kTransit);
@@ -217,13 +225,17 @@ void RunItemSettings(CommandContext& context) {
   RunSettingsWindow(context, AppWindow::kItemSettings);
 }
 
-void RunHouseSettings(CommandContext& context) { RunSettingsWindow(context, AppWindow::kHouses); }
+void RunHouseSettings(CommandContext& context) {
+  RunSettingsWindow(context, AppWindow::kHouses);
+}
 
 void RunAspectSettings(CommandContext& context) {
   RunSettingsWindow(context, AppWindow::kAspectSettings);
 }
 
-void RunScanStepSettings(CommandContext& context) { Show(context.view, AppWindow::kScanStep); }
+void RunScanStepSettings(CommandContext& context) {
+  Show(context.view, AppWindow::kScanStep);
+}
 
 void RunFatigueCalendar(CommandContext& context) {
   MainViewState& view = context.view;
@@ -247,7 +259,9 @@ void RunTransitTable(CommandContext& context) {
   Show(view, AppWindow::kCalendar);
 }
 
-void RunAbout(CommandContext& context) { context.view.aboutVisible = true; }
+void RunAbout(CommandContext& context) {
+  context.view.aboutVisible = true;
+}
 
 namespace {
 
@@ -271,8 +285,12 @@ Canvas& OpenGrid(CommandContext& context, const char* caption) {
 
 }  // namespace
 
-void RunListRadix(CommandContext& context) { RunListing(context, "Радикс", 3); }
-void RunListTransit(CommandContext& context) { RunListing(context, "Транзит", 4); }
+void RunListRadix(CommandContext& context) {
+  RunListing(context, "Радикс", 3);
+}
+void RunListTransit(CommandContext& context) {
+  RunListing(context, "Транзит", 4);
+}
 
 void RunRadixAspectGrid(CommandContext& context) {
   ReloadGlyphs(context.workspace);

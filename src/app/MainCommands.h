@@ -62,11 +62,11 @@ void RunPartnershipSynastry(CommandContext& context);  // "Партнерств�
 // "Данные"
 void RunFirstChartData(CommandContext& context);   // "1-й карты"
 void RunSecondChartData(CommandContext& context);  // "2-й карты"
-void RunDatabase(CommandContext& context);         // "База данных" (shows the database window)
+void RunDatabase(CommandContext& context);  // "База данных" (shows the database window)
 // "Установки"
-void RunItemSettings(CommandContext& context);    // "Планеты"
-void RunHouseSettings(CommandContext& context);   // "Дома"
-void RunAspectSettings(CommandContext& context);  // "Аспекты"
+void RunItemSettings(CommandContext& context);      // "Планеты"
+void RunHouseSettings(CommandContext& context);     // "Дома"
+void RunAspectSettings(CommandContext& context);    // "Аспекты"
 void RunScanStepSettings(CommandContext& context);  // "Шаг сканирования"
 // "Отдельные расчеты"
 void RunFatigueCalendar(CommandContext& context);  // "Расчет усталости"

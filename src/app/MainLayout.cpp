@@ -18,8 +18,7 @@ constexpr int kSmallestViewPixels = 1;
 MainLayout LayoutMainWindow(int outerWidthPixels, int outerHeightPixels, int aboutWidthPixels,
                             int aboutHeightPixels) {
   MainLayout layout;
-  layout.viewWidthPixels =
-      std::max(kSmallestViewPixels, outerWidthPixels - kViewWidthMarginPixels);
+  layout.viewWidthPixels = std::max(kSmallestViewPixels, outerWidthPixels - kViewWidthMarginPixels);
   layout.viewHeightPixels =
       std::max(kSmallestViewPixels, outerHeightPixels - kViewHeightMarginPixels);
   layout.buttonTopPixels = outerHeightPixels - kButtonRowFromBottomPixels;

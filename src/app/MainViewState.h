@@ -36,32 +36,32 @@ enum class TimeNotePlace { kAboveHour, kAboveCoordinates, kAboveLongitudeLabel }
 // LunarMode switch between. Each field is a control of the window; the start values are those
 // of a freshly opened window.
 struct SecondChartArrangement {
-  std::string monthLabel = "Месяц";                   // Label3
-  std::string dayLabel = "День   ";                  // Label4
-  std::string hourLabel = "Час";                      // Label5
-  std::string timeNote = "Время по гринвичу";         // Label6
-  std::string minuteLabel = "Минуты";                 // Label7
+  std::string monthLabel = "Месяц";            // Label3
+  std::string dayLabel = "День   ";            // Label4
+  std::string hourLabel = "Час";               // Label5
+  std::string timeNote = "Время по гринвичу";  // Label6
+  std::string minuteLabel = "Минуты";          // Label7
   TimeNotePlace timeNotePlace = TimeNotePlace::kAboveHour;
-  bool monthVisible = true;                           // ComboBox1
-  bool dayHourMinuteVisible = true;                   // SpinEdit2, SpinEdit3, SpinEdit4
-  bool lunarPromptVisible = false;                    // Label10
-  bool addToChartVisible = true;                      // Button1 "Добавить в карту"
-  bool nowVisible = true;                             // Button2 "На сейчас"
-  bool solarSearchVisible = false;                    // Button3 "Расчет Cоляра"
-  bool lunarSearchVisible = true;                     // Button4 "Расчет Лунара"
-  bool lunarListVisible = false;                      // ListBox1
-  std::vector<std::string> lunarList;                 // entries of ListBox1
+  bool monthVisible = true;            // ComboBox1
+  bool dayHourMinuteVisible = true;    // SpinEdit2, SpinEdit3, SpinEdit4
+  bool lunarPromptVisible = false;     // Label10
+  bool addToChartVisible = true;       // Button1 "Добавить в карту"
+  bool nowVisible = true;              // Button2 "На сейчас"
+  bool solarSearchVisible = false;     // Button3 "Расчет Cоляра"
+  bool lunarSearchVisible = true;      // Button4 "Расчет Лунара"
+  bool lunarListVisible = false;       // ListBox1
+  std::vector<std::string> lunarList;  // entries of ListBox1
 };
 
 // What the main window shows, as the commands leave it. The Qt window mirrors these fields after
 // every command; tests read them to see what would be on screen.
 struct MainViewState {
-  bool pictureVisible = false;     // Image1
-  bool textVisible = false;        // RichEdit1
-  bool aboutVisible = true;        // GroupBox1
-  bool scanningLabelVisible = false;  // Label1 "Сканирование"
-  bool stepBackVisible = false;       // Button2 "<"
-  bool stepForwardVisible = false;    // Button3 ">"
+  bool pictureVisible = false;         // Image1
+  bool textVisible = false;            // RichEdit1
+  bool aboutVisible = true;            // GroupBox1
+  bool scanningLabelVisible = false;   // Label1 "Сканирование"
+  bool stepBackVisible = false;        // Button2 "<"
+  bool stepForwardVisible = false;     // Button3 ">"
   bool interpretationVisible = false;  // Button4 "Интерпретация"
   bool showPictureVisible = false;     // Button5 "Карта"
   bool showTextVisible = false;        // Button6 "Текст"

@@ -32,7 +32,8 @@ std::string WithExtension(const std::string& name, std::string_view extension) {
 
 std::string WithoutKnownExtension(const std::string& name) {
   for (std::string_view extension : {kRichTextExtension, kPictureExtension}) {
-    if (EndsWithIgnoringCase(name, extension)) return name.substr(0, name.size() - extension.size());
+    if (EndsWithIgnoringCase(name, extension))
+      return name.substr(0, name.size() - extension.size());
   }
   return name;
 }

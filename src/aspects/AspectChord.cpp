@@ -5,9 +5,12 @@
 
 namespace velora {
 
-int AspectChordRadiusPixels(int heightPixels) { return TruncatePixels(heightPixels * 0.4 * 0.35); }
+int AspectChordRadiusPixels(int heightPixels) {
+  return TruncatePixels(heightPixels * 0.4 * 0.35);
+}
 
-PixelPoint ChordPoint(int widthPixels, int heightPixels, double longitudeDegrees, int radiusPixels) {
+PixelPoint ChordPoint(int widthPixels, int heightPixels, double longitudeDegrees,
+                      int radiusPixels) {
   const double angleRadians = (360 - longitudeDegrees) / kDegreesPerRadian;
   return PolarPoint(WheelCentreOf(widthPixels, heightPixels), angleRadians, radiusPixels);
 }

@@ -6,10 +6,11 @@ namespace velora {
 
 AspectSettings::AspectSettings() : entries_{"0", "60", "90", "120", "180"} {
   const Rgb defaults[kMaxAspectCount] = {
-      colours::kYellow, colours::kFuchsia, colours::kBlue,  colours::kRed,
-      colours::kNavy,   colours::kAqua,    colours::kLime,  colours::kOlive,
+      colours::kYellow,        colours::kFuchsia, colours::kBlue, colours::kRed,
+      colours::kNavy,          colours::kAqua,    colours::kLime, colours::kOlive,
       colours::kActiveCaption, colours::kMaroon};
-  for (int swatch = 1; swatch <= kMaxAspectCount; ++swatch) swatches_[swatch] = defaults[swatch - 1];
+  for (int swatch = 1; swatch <= kMaxAspectCount; ++swatch)
+    swatches_[swatch] = defaults[swatch - 1];
 }
 
 void AspectSettings::Select(int index) {

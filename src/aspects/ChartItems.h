@@ -13,8 +13,8 @@ using ChartItemLongitudes = OneBasedArray<double, kItemCount>;
 
 // Display names of the chart items; Rahu (13) is shown as "ВУз".
 inline constexpr std::array<std::string_view, kItemCount + 1> kItemNames = {
-    "",       "Солнце", "Луна",  "Меркурий",   "Венера", "Марс", "Юпитер",
-    "Сатурн", "Уран",   "Нептун", "Плутон",    "Хирон",  "Прозерпина", "ВУз",
-    "Кету",   "Селена", "Лилит", "Asc",        "MC"};
+    "",       "Солнце", "Луна",   "Меркурий", "Венера", "Марс",       "Юпитер",
+    "Сатурн", "Уран",   "Нептун", "Плутон",   "Хирон",  "Прозерпина", "ВУз",
+    "Кету",   "Селена", "Лилит",  "Asc",      "MC"};
 
 }  // namespace velora

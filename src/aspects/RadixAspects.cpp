@@ -17,8 +17,7 @@ void DrawRadixAspects(Workspace& workspace, Canvas& canvas) {
   for (int body = 1; body <= kBodyCount; ++body) items[body] = workspace.planetLongitudes[body];
   items[kAscendantItem] = cusps[1];
   items[kMcItem] = cusps[10];
-  DrawAspectsWithinChart(canvas, {list, workspace.aspectColours, workspace.itemOrbs, flags},
-                         items);
+  DrawAspectsWithinChart(canvas, {list, workspace.aspectColours, workspace.itemOrbs, flags}, items);
 }
 
 }  // namespace velora

@@ -10,7 +10,9 @@ namespace {
 constexpr int kColumnPitchPixels = 35;
 constexpr int kRowPitchPixels = 30;
 
-int RowY(int row) { return 45 + kRowPitchPixels * (row - 1); }
+int RowY(int row) {
+  return 45 + kRowPitchPixels * (row - 1);
+}
 
 void WriteCell(Canvas& canvas, int x, int row, double longitudeA, double longitudeB) {
   canvas.DrawText({x, RowY(row)}, SeparationCellText(longitudeA, longitudeB));
@@ -20,7 +22,8 @@ void WriteCell(Canvas& canvas, int x, int row, double longitudeA, double longitu
 
 std::string SeparationCellText(double longitudeADegrees, double longitudeBDegrees) {
   char text[32];
-  std::snprintf(text, sizeof text, "%5.1f", SeparationDegrees(longitudeADegrees, longitudeBDegrees));
+  std::snprintf(text, sizeof text, "%5.1f",
+                SeparationDegrees(longitudeADegrees, longitudeBDegrees));
   return text;
 }
 

@@ -54,8 +54,8 @@ AspectSettingsWindow::AspectSettingsWindow(QWidget* owner, Workspace& workspace)
     edit->setCursor(Qt::PointingHandCursor);
     edit->setToolTip(QString("Цвет аспекта %1 в списке; щёлкните, чтобы выбрать").arg(swatch));
     edit->setGeometry(kListLeftPixels + kListWidthPixels + 6,
-                      kListTopPixels + kListFramePixels + kLineHeightPixels * (swatch - 1) + 2,
-                      26, kLineHeightPixels - 4);
+                      kListTopPixels + kListFramePixels + kLineHeightPixels * (swatch - 1) + 2, 26,
+                      kLineHeightPixels - 4);
     edit->installEventFilter(this);
     swatches_[swatch] = edit;
   }
@@ -131,9 +131,8 @@ bool AspectSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
     for (int swatch = 1; swatch <= kMaxAspectCount; ++swatch) {
       if (watched != swatches_[swatch]) continue;
       const Rgb current = settings_.swatchColours()[swatch];
-      const QColor chosen =
-          QColorDialog::getColor(QColor(current.red, current.green, current.blue), this,
-                                 QString("Цвет аспекта %1").arg(swatch));
+      const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue),
+                                                   this, QString("Цвет аспекта %1").arg(swatch));
       if (chosen.isValid()) SetSwatchColour(swatch, chosen);
       return true;
     }

@@ -106,8 +106,8 @@ ChartEntryWindow::ChartEntryWindow(QWidget* owner, Program& program, ChartForm& 
           [this](bool checked) { form_.sex = checked ? Sex::kMale : Sex::kFemale; });
 }
 
-QPushButton* ChartEntryWindow::PlaceButton(const char* objectName, const QString& caption,
-                                           int top, int width) {
+QPushButton* ChartEntryWindow::PlaceButton(const char* objectName, const QString& caption, int top,
+                                           int width) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(objectName);
   button->setAutoDefault(false);
@@ -117,8 +117,8 @@ QPushButton* ChartEntryWindow::PlaceButton(const char* objectName, const QString
 
 void ChartEntryWindow::LoadFromForm() {
   const QSignalBlocker blockName(name_), blockYear(year_), blockMonth(month_), blockDay(day_),
-      blockHour(hour_), blockMinute(minute_), blockLatitude(latitude_),
-      blockLongitude(longitude_), blockMale(male_), blockFemale(female_);
+      blockHour(hour_), blockMinute(minute_), blockLatitude(latitude_), blockLongitude(longitude_),
+      blockMale(male_), blockFemale(female_);
   if (name_->text() != FromUtf8(form_.name)) name_->setText(FromUtf8(form_.name));
   year_->setValue(form_.year());
   month_->setCurrentIndex(form_.monthIndex());

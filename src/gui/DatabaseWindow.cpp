@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -40,7 +41,10 @@ DatabaseWindow::DatabaseWindow(QWidget* owner, Program& program)
   remove->setObjectName("Button1");
   auto* save = new QPushButton("Сохранить изменения", this);
   save->setObjectName("Button3");
-  for (QPushButton* button : {remove, save}) button->setAutoDefault(false);
+  for (QPushButton* button : {remove, save}) {
+    button->setAutoDefault(false);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
+  }
   auto* insertLabel = new QLabel("Вставлять ", this);
   insertLabel->setObjectName("Label1");
   intoFirst_ = new QRadioButton("в 1-ю карту", this);
@@ -72,6 +76,16 @@ DatabaseWindow::DatabaseWindow(QWidget* owner, Program& program)
 
   connect(remove, &QPushButton::clicked, this, &DatabaseWindow::DeleteSelected);
   connect(save, &QPushButton::clicked, this, &DatabaseWindow::SaveChanges);
+  // Del deletes the selected entry and Enter takes it, as the button and a double-click do.
+  auto* deleteKey =
+      new QShortcut(QKeySequence::Delete, list_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(deleteKey, &QShortcut::activated, this, &DatabaseWindow::DeleteSelected);
+  for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+    auto* takeKey = new QShortcut(QKeySequence(key), list_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(takeKey, &QShortcut::activated, this, [this] {
+      if (!list_->selectedItems().isEmpty()) Take(list_->currentRow());
+    });
+  }
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { Take(list_->row(item)); });
 }
@@ -112,8 +126,7 @@ void DatabaseWindow::SaveChart(const ChartForm& form) {
     SaveChartToDatabase(database_, form);
     ShowLines();
     list_->setCurrentRow(list_->count() - 1);
-    ShowStatus("Карта добавлена и сохранена в файл " + FromUtf8(database_.file().string()),
-               false);
+    ShowStatus("Карта добавлена и сохранена в файл " + FromUtf8(database_.file().string()), false);
   } catch (const UserError& error) {
     ShowLines();
     const QString problem = "Карта не сохранена: " + FromUtf8(error.what());
@@ -137,8 +150,8 @@ bool DatabaseWindow::SaveChanges() {
     ShowStatus("Сохранено в файл " + FromUtf8(database_.file().string()), false);
     return true;
   } catch (const UserError& error) {
-    const QString problem = "Изменения не сохранены, прежний файл не тронут. " +
-                            FromUtf8(error.what());
+    const QString problem =
+        "Изменения не сохранены, прежний файл не тронут. " + FromUtf8(error.what());
     ShowStatus(problem, true);
     ReportProblem(this, windowTitle(), problem);
     return false;

@@ -20,7 +20,9 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToUtf8(const QString& text) { return text.toStdString(); }
+std::string ToUtf8(const QString& text) {
+  return text.toStdString();
+}
 
 void DisableUntilLaterVersion(QAbstractButton* button) {
   button->setEnabled(false);

@@ -13,9 +13,12 @@ struct HouseSystemButton {
 };
 
 constexpr HouseSystemButton kButtons[] = {
-    {"RadioButton1", "Равнодомные от МС", 'M'},    {"RadioButton2", "Равнодомные от АСЦ", 'A'},
-    {"RadioButton3", "Плацидус", 'P'},             {"RadioButton4", "Кох", 'K'},
-    {"RadioButton5", "Равнодомные от Солнца", 'S'}, {"RadioButton6", "Равнодомные от Луны ", 'L'},
+    {"RadioButton1", "Равнодомные от МС", 'M'},
+    {"RadioButton2", "Равнодомные от АСЦ", 'A'},
+    {"RadioButton3", "Плацидус", 'P'},
+    {"RadioButton4", "Кох", 'K'},
+    {"RadioButton5", "Равнодомные от Солнца", 'S'},
+    {"RadioButton6", "Равнодомные от Луны ", 'L'},
 };
 
 }  // namespace

@@ -21,9 +21,9 @@ constexpr int kBoxesPerColumn = 6;
 
 void MarkOrb(QLineEdit* edit) {
   const bool number = edit->text().trimmed().isEmpty() || ParseDecimal(ToUtf8(edit->text()));
-  MarkFieldProblem(edit, number ? QString()
-                                : "«" + edit->text() +
-                                      "» — не число; такой орбис считается равным 0.");
+  MarkFieldProblem(
+      edit,
+      number ? QString() : "«" + edit->text() + "» — не число; такой орбис считается равным 0.");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "gui/MainWindow.h"
 
+#include "app/InterpretationCommand.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -86,7 +88,6 @@ void MainWindow::BuildControls() {
   interpretation_ = MakeButton(client, "Button4", "Интерпретация", 110, 120);
   showPicture_ = MakeButton(client, "Button5", "Карта", 240, 80);
   showText_ = MakeButton(client, "Button6", "Текст", 326, 80);
-  DisableUntilLaterVersion(interpretation_);
   stepBack_->setToolTip("Вторая карта на шаг сканирования назад");
   stepForward_->setToolTip("Вторая карта на шаг сканирования вперёд");
 
@@ -94,6 +95,8 @@ void MainWindow::BuildControls() {
           [this] { program_.Run([](CommandContext& c) { StepSecondChart(c, -1); }); });
   connect(stepForward_, &QPushButton::clicked, this,
           [this] { program_.Run([](CommandContext& c) { StepSecondChart(c, +1); }); });
+  connect(interpretation_, &QPushButton::clicked, this,
+          [this] { program_.Run(RunInterpretationCommand); });
   connect(showPicture_, &QPushButton::clicked, this, [this] { program_.Run(ShowPictureView); });
   connect(showText_, &QPushButton::clicked, this, [this] { program_.Run(ShowTextView); });
 
@@ -276,8 +279,8 @@ bool MainWindow::SaveOutputTo(const QString& chosenName) {
                   "Сохранять нечего: сейчас не показаны ни карта, ни текст.");
     return false;
   }
-  const SaveTargets targets = SaveTargetsFor(ToUtf8(chosenName), view.textVisible,
-                                             view.pictureVisible);
+  const SaveTargets targets =
+      SaveTargetsFor(ToUtf8(chosenName), view.textVisible, view.pictureVisible);
   bool allWritten = true;
   if (targets.richTextFile) {
     try {

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/DecimalText.h"
 #include "common/UserError.h"
 #include "gui/AspectGridWindow.h"
 #include "gui/AspectSettingsWindow.h"
@@ -20,6 +21,22 @@
 #include "wheel/GlyphPictures.h"
 
 namespace velora::gui {
+namespace {
+
+// Names the entry windows whose place is not a number, so the user knows where to correct it.
+QString WhereToLook(const Workspace& workspace) {
+  QString windows;
+  const auto check = [&windows](const ChartForm& form, const char* caption) {
+    if (!ParseDecimal(form.latitudeText) || !ParseDecimal(form.longitudeText)) {
+      windows += QString(windows.isEmpty() ? "" : ", ") + "«" + caption + "»";
+    }
+  };
+  check(workspace.firstChart, "Исходные-Данные");
+  check(workspace.secondChart, "2 -я Карта");
+  return windows.isEmpty() ? QString() : "\n\nИсправьте широту и долготу в окне " + windows + ".";
+}
+
+}  // namespace
 
 Program::Program(std::filesystem::path dataDirectory) {
   // The main window first; while it is made it lays itself out, then the data folder is
@@ -63,7 +80,7 @@ void Program::Run(const std::function<void(CommandContext&)>& command) {
   try {
     command(context);
   } catch (const UserError& error) {
-    problem = FromUtf8(error.what());
+    problem = FromUtf8(error.what()) + WhereToLook(workspace_);
   } catch (const std::exception& error) {
     problem = "Команда прервана из-за внутренней ошибки: " + FromUtf8(error.what());
   }
@@ -104,10 +121,18 @@ void Program::CarryOutWindowActions() {
   }
 }
 
-void Program::LayoutMainWindow() { mainWindow_->Layout(); }
-Canvas& Program::picture() { return mainWindow_->picture().canvas(); }
-Canvas& Program::listing() { return listingWindow_->picture().canvas(); }
-Canvas& Program::grid() { return aspectGridWindow_->picture().canvas(); }
+void Program::LayoutMainWindow() {
+  mainWindow_->Layout();
+}
+Canvas& Program::picture() {
+  return mainWindow_->picture().canvas();
+}
+Canvas& Program::listing() {
+  return listingWindow_->picture().canvas();
+}
+Canvas& Program::grid() {
+  return aspectGridWindow_->picture().canvas();
+}
 
 QWidget* Program::windowOf(AppWindow window) {
   switch (window) {

@@ -14,8 +14,8 @@ ScanStepWindow::ScanStepWindow(QWidget* owner, Workspace& workspace) : QDialog(o
   constexpr ScanStepChoice kChoices[] = {ScanStepChoice::kSevenDays, ScanStepChoice::kOneDay,
                                          ScanStepChoice::kOneHour, ScanStepChoice::kTenMinutes};
   for (int index = 0; index < 4; ++index) {
-    auto* button = new QRadioButton(FromUtf8(kScanStepCaptions[static_cast<std::size_t>(index)]),
-                                    this);
+    auto* button =
+        new QRadioButton(FromUtf8(kScanStepCaptions[static_cast<std::size_t>(index)]), this);
     button->setObjectName(QString("RadioButton%1").arg(index + 1));
     const ScanStepChoice choice = kChoices[index];
     button->setChecked(workspace.scanStep == choice);

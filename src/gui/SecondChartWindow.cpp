@@ -19,19 +19,19 @@ constexpr int kHeightWithListPixels = 345;
 }  // namespace
 
 SecondChartWindow::SecondChartWindow(QWidget* owner, Program& program)
-    : ChartEntryWindow(owner, program, program.workspace().secondChart,
-                       {"TID2", "2 -я Карта", "Время по гринвичу", "Минуты", "Label11",
-                        "Label12"}) {
-  lunarPrompt_ = PlaceLabel(this, "Label10", "Выбери год и месяц Лунара", 10, 75);
+    : ChartEntryWindow(
+          owner, program, program.workspace().secondChart,
+          {"TID2", "2 -я Карта", "Время по гринвичу", "Минуты", "Label11", "Label12"}) {
+  lunarPrompt_ = PlaceLabel(this, "Label10", "Выбери год и месяц Лунара", 10, 100);
   lunarPrompt_->hide();
-  addToChart_ = PlaceButton("Button1", "Добавить в карту", 100, 125);
+  addToChart_ = PlaceButton("Button1", "Добавить в карту", 100, 130);
   addToChart_->setDefault(true);
   addToChart_->setAutoDefault(true);
-  now_ = PlaceButton("Button2", "На сейчас", 132, 125);
+  now_ = PlaceButton("Button2", "На сейчас", 132, 130);
   now_->setToolTip("Дата и время с часов компьютера");
-  solarSearch_ = PlaceButton("Button3", "Расчет Cоляра", 100, 125);
+  solarSearch_ = PlaceButton("Button3", "Расчет Cоляра", 100, 130);
   solarSearch_->hide();
-  lunarSearch_ = PlaceButton("Button4", "Расчет Лунара", 164, 125);
+  lunarSearch_ = PlaceButton("Button4", "Расчет Лунара", 164, 130);
   DisableUntilLaterVersion(solarSearch_);
   DisableUntilLaterVersion(lunarSearch_);
   lunarList_ = new QListWidget(this);

@@ -10,7 +10,9 @@
 namespace velora {
 namespace {
 
-QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+QColor ToQColor(Rgb colour) {
+  return QColor(colour.red, colour.green, colour.blue);
+}
 
 QFont PictureFont() {
   QFont font("DejaVu Sans");
@@ -61,8 +63,6 @@ void QtCanvas::DrawText(PixelPoint topLeft, std::string_view utf8) {
   painter.setFont(PictureFont());
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QFontMetrics metrics(painter.font());
-  const QRect box(topLeft.x, topLeft.y, metrics.horizontalAdvance(text), metrics.height());
-  painter.fillRect(box, Qt::white);
   painter.setPen(Qt::black);
   painter.drawText(topLeft.x, topLeft.y + metrics.ascent(), text);
 }

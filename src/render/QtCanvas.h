@@ -9,7 +9,8 @@ namespace velora {
 
 // A canvas painting on a QImage (QtGui only; works with the offscreen platform). The picture
 // starts white. Lines are drawn one pixel wide without smoothing so they fall on the pixels the
-// geometry names; text is drawn black on a white box, as the chart picture always did.
+// geometry names; text is drawn black without a background box, so a label that lands on a
+// glyph or a line leaves it readable.
 class QtCanvas : public Canvas {
  public:
   QtCanvas(int widthPixels, int heightPixels);

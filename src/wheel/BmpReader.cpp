@@ -88,7 +88,8 @@ bool ReadInfoHeader(const ByteReader& in, std::size_t headerBytes, BitmapLayout&
   }
   if (layout.bitsPerPixel <= 8) {
     const std::size_t fullPalette = std::size_t{1} << layout.bitsPerPixel;
-    layout.paletteEntries = coloursUsed != 0 && coloursUsed < fullPalette ? coloursUsed : fullPalette;
+    layout.paletteEntries =
+        coloursUsed != 0 && coloursUsed < fullPalette ? coloursUsed : fullPalette;
   }
   return true;
 }
@@ -102,8 +103,8 @@ bool ReadLayout(const ByteReader& in, BitmapLayout& layout) {
   if (!read) return false;
   const int bits = layout.bitsPerPixel;
   const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
-  const bool knownCompression = layout.compression == kUncompressed ||
-                                (layout.compression == kBitFields && bits == 32);
+  const bool knownCompression =
+      layout.compression == kUncompressed || (layout.compression == kBitFields && bits == 32);
   return knownDepth && knownCompression && layout.widthPixels > 0 && layout.heightPixels > 0 &&
          layout.widthPixels <= kLargestSide && layout.heightPixels <= kLargestSide;
 }
@@ -160,7 +161,8 @@ std::optional<GlyphPicture> DecodeBmp(const std::vector<std::uint8_t>& fileBytes
   picture.heightPixels = layout.heightPixels;
   picture.argbPixels.reserve(rows * static_cast<std::size_t>(layout.widthPixels));
   for (int y = 0; y < layout.heightPixels; ++y) {
-    const auto storedRow = static_cast<std::size_t>(layout.topDown ? y : layout.heightPixels - 1 - y);
+    const auto storedRow =
+        static_cast<std::size_t>(layout.topDown ? y : layout.heightPixels - 1 - y);
     const std::size_t rowStart = layout.pixelOffset + storedRow * rowBytes;
     for (int x = 0; x < layout.widthPixels; ++x) {
       picture.argbPixels.push_back(Transparent(PixelRgb(in, layout, rowStart, x)));

@@ -31,7 +31,8 @@ class Canvas {
   virtual void FillEllipse(PixelPoint topLeft, PixelPoint bottomRight) = 0;
   // A rectangle filled with the brush, without an outline.
   virtual void FillRectangle(PixelPoint topLeft, PixelPoint bottomRight) = 0;
-  // One line of UTF-8 text with its top-left corner at `topLeft`, black on the brush colour.
+  // One line of UTF-8 text in black with its top-left corner at `topLeft`; what lies between
+  // the letters stays visible.
   virtual void DrawText(PixelPoint topLeft, std::string_view utf8) = 0;
   // A picture with its top-left corner at `topLeft`; transparent pixels leave the canvas as is.
   virtual void DrawPicture(PixelPoint topLeft, const GlyphPicture& picture) = 0;

@@ -10,7 +10,7 @@ namespace velora {
 
 // Cusp labels, blank-padded to four characters ("VIII " to five).
 inline constexpr std::array<std::string_view, 13> kHouseLabels = {
-    "",     "Asc ", "II  ", "III ", "IV  ", "V   ", "VI  ",
+    "",     "Asc ",  "II  ", "III ", "IV  ", "V   ", "VI  ",
     "VII ", "VIII ", "IX  ", "MC  ", "XI  ", "XII "};
 
 // The cusp lines and labels of the first (kind 1) or second (kind 2) chart: purple lines from

@@ -12,11 +12,11 @@ namespace velora {
 // File names (without ".bmp") of the sign pictures, Aries to Pisces, and of the body pictures by
 // body number.
 inline constexpr std::array<std::string_view, 13> kSignPictureNames = {
-    "",     "Owen",  "Telec",   "Blizn",   "Rak",     "Lew",  "Dewa",
+    "",     "Owen",  "Telec",   "Blizn",   "Rak",     "Lew", "Dewa",
     "Wesi", "Skorp", "Strelec", "Kozerog", "Wodolej", "Riba"};
 inline constexpr std::array<std::string_view, 17> kBodyPictureNames = {
-    "",       "Sol",    "Luna",  "Mercur", "Venera", "Mars",  "Jupit",  "Saturn", "Uran",
-    "Neptun", "Pluton", "Hiron", "Proz",   "Rachu",  "Ketu",  "Selena", "Lilit"};
+    "",       "Sol",    "Luna",  "Mercur", "Venera", "Mars", "Jupit",  "Saturn", "Uran",
+    "Neptun", "Pluton", "Hiron", "Proz",   "Rachu",  "Ketu", "Selena", "Lilit"};
 
 // The 12 sign and 16 body pictures of the wheel, position list and grid.
 struct GlyphSet {

@@ -14,7 +14,9 @@ struct ListPlace {
   int firstLineY;
 };
 
-bool IsOnListingWindow(int kind) { return kind == 3 || kind == 4; }
+bool IsOnListingWindow(int kind) {
+  return kind == 3 || kind == 4;
+}
 
 ListPlace ListPlaceOf(const Canvas& canvas, int kind) {
   if (IsOnListingWindow(kind)) return {130, 10, 35};
@@ -71,7 +73,8 @@ void ListHouseCusps(Workspace& workspace, Canvas& canvas, int kind) {
   HouseCusps cusps;
   workspace.ComputeHousesOf(kind, cusps);
   for (int cusp = 1; cusp <= 12; ++cusp) {
-    canvas.DrawText({place.x, place.firstLineY + 25 * (cusp - 1)}, HouseCuspLine(cusp, cusps[cusp]));
+    canvas.DrawText({place.x, place.firstLineY + 25 * (cusp - 1)},
+                    HouseCuspLine(cusp, cusps[cusp]));
   }
 }
 

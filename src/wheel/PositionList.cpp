@@ -9,7 +9,9 @@
 
 namespace velora {
 
-std::string RetrogradeMark(double dailyMotionDegrees) { return dailyMotionDegrees < 0 ? "r" : " "; }
+std::string RetrogradeMark(double dailyMotionDegrees) {
+  return dailyMotionDegrees < 0 ? "r" : " ";
+}
 
 std::string WidthTwo(int value) {
   char text[16];

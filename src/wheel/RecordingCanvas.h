@@ -11,10 +11,10 @@ namespace velora {
 struct DrawnPrimitive {
   enum class Kind { kLine, kEllipse, kRectangle, kText, kPicture };
   Kind kind = Kind::kLine;
-  Rgb penColour;         // the pen at the time of the call
-  PixelPoint from;       // line start, box top-left, text or picture top-left
-  PixelPoint to;         // line end, box bottom-right
-  std::string text;      // text of kText, picture name of kPicture
+  Rgb penColour;     // the pen at the time of the call
+  PixelPoint from;   // line start, box top-left, text or picture top-left
+  PixelPoint to;     // line end, box bottom-right
+  std::string text;  // text of kText, picture name of kPicture
 };
 
 // A canvas that draws nothing and keeps every call, so tests can check the drawing to the pixel.

@@ -10,9 +10,13 @@ WheelCentre WheelCentreOf(int widthPixels, int heightPixels) {
   return {TruncatePixels(widthPixels / 3.0), TruncatePixels(heightPixels / 2.0)};
 }
 
-double OuterRadiusPixels(int heightPixels) { return 0.4 * heightPixels; }
+double OuterRadiusPixels(int heightPixels) {
+  return 0.4 * heightPixels;
+}
 
-int TruncatePixels(double lengthPixels) { return static_cast<int>(std::trunc(lengthPixels)); }
+int TruncatePixels(double lengthPixels) {
+  return static_cast<int>(std::trunc(lengthPixels));
+}
 
 PixelPoint PolarPoint(WheelCentre centre, double angleRadians, double radiusPixels) {
   return {centre.x - TruncatePixels(radiusPixels * std::cos(angleRadians)),

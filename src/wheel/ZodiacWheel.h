@@ -17,18 +17,18 @@ struct SignGlyphPlacement {
 // Aries to Pisces. The angles lie 12° short of each sign's far boundary (Libra at 163°); the
 // factors pull the corner inward where the picture would stick out of the sign ring.
 inline constexpr std::array<SignGlyphPlacement, 13> kSignGlyphPlacements = {{{0, 0},
-                                                                            {348, 0.97},
-                                                                            {318, 0.96},
-                                                                            {288, 0.9},
-                                                                            {258, 0.88},
-                                                                            {228, 0.88},
-                                                                            {198, 0.88},
-                                                                            {163, 0.9},
-                                                                            {138, 0.96},
-                                                                            {108, 0.97},
-                                                                            {78, 0.999},
-                                                                            {48, 0.99},
-                                                                            {18, 0.999}}};
+                                                                             {348, 0.97},
+                                                                             {318, 0.96},
+                                                                             {288, 0.9},
+                                                                             {258, 0.88},
+                                                                             {228, 0.88},
+                                                                             {198, 0.88},
+                                                                             {163, 0.9},
+                                                                             {138, 0.96},
+                                                                             {108, 0.97},
+                                                                             {78, 0.999},
+                                                                             {48, 0.99},
+                                                                             {18, 0.999}}};
 
 // Lines from radius `outerPixels` to `innerPixels` at angles 0, step, 2 step, ... while below
 // 6.2831852; the angle accumulates the step by repeated addition.

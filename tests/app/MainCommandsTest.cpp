@@ -99,8 +99,8 @@ TEST_F(MainCommandsTest, ClassicTransitIsDrawnWithoutHousesAndWithTheCaption) {
   ShowSecondChart(context);
   EXPECT_TRUE(PictureHasText("Транзит"));
   // Only the first chart's cusps: 12 purple lines, none of the second chart.
-  const auto purple = testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine),
-                                       colours::kPurple);
+  const auto purple =
+      testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine), colours::kPurple);
   EXPECT_EQ(purple.size(), 12u);
   EXPECT_TRUE(std::find(view.windowActions.begin(), view.windowActions.end(),
                         WindowAction{AppWindow::kSecondChart, false}) != view.windowActions.end());
@@ -112,8 +112,8 @@ TEST_F(MainCommandsTest, MedicalTransitIsDrawnWithHousesAndWithoutTheCaption) {
   surfaces.picture_.Forget();
   ShowSecondChart(context);
   EXPECT_FALSE(PictureHasText("Транзит"));
-  const auto purple = testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine),
-                                       colours::kPurple);
+  const auto purple =
+      testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine), colours::kPurple);
   EXPECT_EQ(purple.size(), 24u);
 }
 

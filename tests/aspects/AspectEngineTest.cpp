@@ -74,7 +74,7 @@ RuleSet DefaultRules(std::initializer_list<double> angles) {
 // Items far apart from each other, none within any aspect of the others.
 ChartItemLongitudes Scattered() {
   ChartItemLongitudes items;
-  const double spots[] = {0,    7.3,  14.9, 23.1, 31.7, 38.2, 45.5, 52.6, 66.4,
+  const double spots[] = {0,    7.3,  14.9, 23.1,  31.7,  38.2,  45.5,  52.6,  66.4,
                           74.2, 81.7, 97.3, 103.6, 112.1, 126.8, 133.3, 141.9, 158.5};
   for (int item = 1; item <= kItemCount; ++item) items[item] = spots[item - 1];
   return items;
@@ -187,8 +187,8 @@ TEST(RadixAspects, LinesMatchTheTestOverTheComputedItems) {
   for (int i = 1; i < kItemCount; ++i) {
     for (int j = i + 1; j <= kItemCount; ++j) {
       for (double angle : angles) {
-        const bool included = workspace.itemSettings.itemIncluded(i) &&
-                              workspace.itemSettings.itemIncluded(j);
+        const bool included =
+            workspace.itemSettings.itemIncluded(i) && workspace.itemSettings.itemIncluded(j);
         if (AspectMatches(items[i], items[j], workspace.itemOrbs[i], workspace.itemOrbs[j],
                           included, included, angle)) {
           ++expected;

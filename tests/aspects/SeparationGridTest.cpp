@@ -21,8 +21,8 @@ TEST(SeparationGrid, HalfTableOfOneChart) {
   const auto cells = canvas.OfKind(Kind::kText);
   ASSERT_EQ(cells.size(), 136u);  // 16 + 15 + ... + 1
   EXPECT_EQ(cells[0].text, "  0.0");
-  EXPECT_EQ(cells[0].from, (PixelPoint{37, 45}));    // row 1 at 35 j + 2
-  EXPECT_EQ(cells[16].from, (PixelPoint{71, 75}));   // row 2 starts on the diagonal at 35 j + 1
+  EXPECT_EQ(cells[0].from, (PixelPoint{37, 45}));   // row 1 at 35 j + 2
+  EXPECT_EQ(cells[16].from, (PixelPoint{71, 75}));  // row 2 starts on the diagonal at 35 j + 1
   EXPECT_EQ(cells[16].text, "  0.0");
   EXPECT_EQ(cells.back().from, (PixelPoint{561, 495}));
 }
@@ -36,8 +36,8 @@ TEST(SeparationGrid, CrossTableHasSecondChartRows) {
   ASSERT_EQ(cells.size(), 256u);
   EXPECT_EQ(cells[1].from, (PixelPoint{72, 45}));
   EXPECT_EQ(cells[16].from, (PixelPoint{37, 75}));
-  EXPECT_EQ(cells[1].text, SeparationCellText(workspace.secondChartItems[1],
-                                              workspace.firstChartItems[2]));
+  EXPECT_EQ(cells[1].text,
+            SeparationCellText(workspace.secondChartItems[1], workspace.firstChartItems[2]));
 }
 
 TEST(SeparationGrid, HeadingsStopPastTheWindowEdge) {

@@ -1,40 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <regex>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
+
+#include "cli/CliRunner.h"
 
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
+using velora::testing::RunCli;
 
-// Runs velora-cli with the arguments; standard error goes to the output too.
-RunResult RunCli(const std::string& arguments) {
-  RunResult result;
-  const std::string command = std::string(VELORA_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  std::size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    result.output.append(buffer.data(), read);
-  }
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
+// The numbers that follow every "key": in the JSON text.
 std::vector<double> NumbersAfter(const std::string& text, const std::string& key) {
   std::vector<double> numbers;
-  const std::regex pattern("\"" + key + "\": (-?[0-9.e+-]+)");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
-       it != std::sregex_iterator(); ++it) {
-    numbers.push_back(std::stod((*it)[1]));
+  const std::string marker = "\"" + key + "\": ";
+  for (std::size_t pos = text.find(marker); pos != std::string::npos;
+       pos = text.find(marker, pos + 1)) {
+    numbers.push_back(std::stod(text.substr(pos + marker.size())));
   }
   return numbers;
 }
@@ -54,7 +35,7 @@ std::vector<double> Cusps(const std::string& json) {
 }
 
 TEST(ChartCommand, PrintsTheKochCuspsOfTheWorkedExample) {
-  const RunResult run =
+  const auto run =
       RunCli("chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --houses K --json");
   ASSERT_EQ(run.status, 0) << run.output;
   const std::vector<double> quoted = {143.121, 169.313, 194.15, 216.4,  271.331, 299.806,
@@ -70,7 +51,7 @@ TEST(ChartCommand, PrintsTheKochCuspsOfTheWorkedExample) {
 }
 
 TEST(ChartCommand, PrintsTheBodiesOfTheWorkedExampleAtNoon) {
-  const RunResult run = RunCli("chart --date 15.01.1980 --time 12:00 --lat 56,01 --lon 92.45 --json");
+  const auto run = RunCli("chart --date 15.01.1980 --time 12:00 --lat 56,01 --lon 92.45 --json");
   ASSERT_EQ(run.status, 0) << run.output;
   const std::vector<double> longitudes = NumbersAfter(run.output, "longitude");
   ASSERT_EQ(longitudes.size(), 16u);
@@ -84,7 +65,7 @@ TEST(ChartCommand, PrintsTheBodiesOfTheWorkedExampleAtNoon) {
 }
 
 TEST(ChartCommand, PrintsAReadableTableWithoutJson) {
-  const RunResult run = RunCli("chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45");
+  const auto run = RunCli("chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("Солнце"), std::string::npos);
   EXPECT_NE(run.output.find("24°31' Козерог"), std::string::npos);
@@ -92,8 +73,8 @@ TEST(ChartCommand, PrintsAReadableTableWithoutJson) {
 }
 
 TEST(ChartCommand, AcceptsMinuteSixtyAsTheNextHour) {
-  const RunResult sixty = RunCli("chart --date 1980-01-15 --time 11:60 --lat 56.01 --lon 92.45 --json");
-  const RunResult noon = RunCli("chart --date 1980-01-15 --time 12:00 --lat 56.01 --lon 92.45 --json");
+  const auto sixty = RunCli("chart --date 1980-01-15 --time 11:60 --lat 56.01 --lon 92.45 --json");
+  const auto noon = RunCli("chart --date 1980-01-15 --time 12:00 --lat 56.01 --lon 92.45 --json");
   ASSERT_EQ(sixty.status, 0) << sixty.output;
   EXPECT_EQ(NumbersAfter(sixty.output, "longitude"), NumbersAfter(noon.output, "longitude"));
 }
@@ -115,17 +96,17 @@ TEST(ChartCommand, ReportsUsageMistakesWithStatusTwoNamingTheValue) {
       {"horoscope", "horoscope"},
   };
   for (const Case& c : cases) {
-    const RunResult run = RunCli(c.arguments);
+    const auto run = RunCli(c.arguments, true);
     EXPECT_EQ(run.status, 2) << c.arguments << "\n" << run.output;
     EXPECT_NE(run.output.find(c.named), std::string::npos) << c.arguments << "\n" << run.output;
   }
 }
 
 TEST(ChartCommand, RefusesPolarPlacidusWithStatusOne) {
-  const RunResult run = RunCli("chart --date 1980-01-15 --time 12:30 --lat 70 --lon 92.45");
+  const auto run = RunCli("chart --date 1980-01-15 --time 12:30 --lat 70 --lon 92.45", true);
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_NE(run.output.find("не определены для широты 70.00"), std::string::npos) << run.output;
-  const RunResult equal = RunCli("chart --date 1980-01-15 --time 12:30 --lat 90 --lon 0 --houses M");
+  const auto equal = RunCli("chart --date 1980-01-15 --time 12:30 --lat 90 --lon 0 --houses M");
   EXPECT_EQ(equal.status, 0) << equal.output;
 }
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "../common/TemporaryFolder.h"
+#include "cli/CliRunner.h"
 #include "common/Cp1251.h"
 #include "common/TextLines.h"
 #include "interpretation/CipherKeys.h"
@@ -16,27 +14,8 @@
 namespace velora {
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-// Runs velora-cli; standard error joins the output only when asked.
-RunResult RunCli(const std::string& arguments, bool withErrors = false) {
-  RunResult result;
-  const std::string command =
-      std::string(VELORA_CLI_PATH) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  std::size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    result.output.append(buffer.data(), read);
-  }
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using RunResult = testing::CliResult;
+using testing::RunCli;
 
 std::string Quoted(const std::filesystem::path& path) {
   std::string quoted = "'";

@@ -60,8 +60,8 @@ class WheelCommand : public ::testing::Test {
 
 TEST_F(WheelCommand, WritesAPngOfOneChart) {
   const std::filesystem::path out = folder / "radix.png";
-  const RunResult run = RunCli("wheel " + kFirstChart + " --name Иван " + Data() + " --out " +
-                               out.string());
+  const RunResult run =
+      RunCli("wheel " + kFirstChart + " --name Иван " + Data() + " --out " + out.string());
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(FirstBytes(out, 4), "\x89PNG");
 }
@@ -74,14 +74,14 @@ TEST_F(WheelCommand, WritesABmpOfTwoCharts) {
   const std::string header = FirstBytes(out, 26);
   ASSERT_EQ(header.size(), 26u);
   EXPECT_EQ(header.substr(0, 2), "BM");
-  const auto width = static_cast<unsigned char>(header[18]) |
-                     (static_cast<unsigned char>(header[19]) << 8);
+  const auto width =
+      static_cast<unsigned char>(header[18]) | (static_cast<unsigned char>(header[19]) << 8);
   EXPECT_EQ(width, 800);
 }
 
 TEST_F(WheelCommand, MissingPictureFolderFailsNamingTheFile) {
-  const RunResult run = RunCli("wheel " + kFirstChart + " --data " + folder.string() +
-                               " --out " + (folder / "x.png").string());
+  const RunResult run = RunCli("wheel " + kFirstChart + " --data " + folder.string() + " --out " +
+                               (folder / "x.png").string());
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("Owen.bmp"), std::string::npos) << run.output;
   EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));

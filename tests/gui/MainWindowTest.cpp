@@ -43,6 +43,8 @@ class MainWindowTest : public QObject {
   void saveAsWritesRichTextThatReadsBack();
   void referenceTextsAreShownOrReported();
   void laterComputationsAreDisabledWithATooltip();
+  void interpretationReplacesThePictureWithTheText();
+  void startWithoutPicturesSaysSoAndStillDraws();
 
  private:
   QWidget* Window(const char* name);
@@ -100,7 +102,7 @@ void MainWindowTest::startUpCreatesEveryWindowAndShowsOnlyTheMainOne() {
   QCOMPARE(program_->mainWindow().objectName(), QString("TForm1"));
   QCOMPARE(program_->mainWindow().windowTitle(), QString("Велора "));
   QVERIFY(program_->mainWindow().isVisible());
-  const char* others[] = {"TDOM",  "TAspUst", "TID1",      "TID2", "TPlanUst", "TProsm",
+  const char* others[] = {"TDOM",  "TAspUst", "TID1",      "TID2",  "TPlanUst", "TProsm",
                           "TAspq", "TBase",   "TKalendar", "TDat2", "THsk"};
   for (const char* name : others) {
     QWidget* window = Window(name);
@@ -211,7 +213,10 @@ void MainWindowTest::stepForwardCarriesTheMonth() {
 void MainWindowTest::twentyFourHourStepsLandOnTheSameTime() {
   Trigger("Установки/Шаг сканирования");
   QVERIFY(Window("THsk")->isVisible());
-  QTest::mouseClick(Control<QRadioButton>("THsk", "RadioButton3"), Qt::LeftButton);
+  QVERIFY(QTest::qWaitForWindowExposed(Window("THsk")));
+  // A radio button reacts to clicks on its indicator and caption, at its left.
+  QRadioButton* hour = Control<QRadioButton>("THsk", "RadioButton3");
+  QTest::mouseClick(hour, Qt::LeftButton, {}, QPoint(6, hour->height() / 2));
   QVERIFY(Control<QRadioButton>("THsk", "RadioButton3")->isChecked());
   Trigger("Карта/Добавить карту/Транзит/Классический");
   SetSecondChart(2001, 5, 15, 11, 30);
@@ -256,6 +261,8 @@ void MainWindowTest::latitudeThatIsNotANumberIsMarkedAndStopsTheCommand() {
   Trigger("Карта/Радикс/Взрослый");
   QCOMPARE(problems_.size(), 1);
   QVERIFY(problems_.front().contains("Широта"));
+  QVERIFY(problems_.front().contains("«Исходные-Данные»"));
+  QVERIFY(!problems_.front().contains("«2 -я Карта»"));
   latitude->setText("56.01");
   QVERIFY(latitude->styleSheet().isEmpty());
   Trigger("Карта/Радикс/Взрослый");
@@ -310,15 +317,56 @@ void MainWindowTest::referenceTextsAreShownOrReported() {
 
 void MainWindowTest::laterComputationsAreDisabledWithATooltip() {
   const QString later = velora::gui::kLaterVersionTip;
-  const std::pair<const char*, const char*> buttons[] = {
-      {"TForm1", "Button4"}, {"TID2", "Button3"}, {"TID2", "Button4"},
-      {"TKalendar", "Button3"}, {"TDat2", "Button1"}};
+  const std::pair<const char*, const char*> buttons[] = {{"TID2", "Button3"},
+                                                         {"TID2", "Button4"},
+                                                         {"TKalendar", "Button3"},
+                                                         {"TDat2", "Button1"}};
   for (const auto& [window, name] : buttons) {
     QPushButton* button = Control<QPushButton>(window, name);
     QVERIFY2(button != nullptr, name);
     QVERIFY2(!button->isEnabled(), name);
     QCOMPARE(button->toolTip(), later);
   }
+}
+
+void MainWindowTest::interpretationReplacesThePictureWithTheText() {
+  Control<QLineEdit>("TID1", "Edit1")->setText("Анна");
+  Trigger("Карта/Радикс/Взрослый");
+  QPushButton* interpretation = Control<QPushButton>("TForm1", "Button4");
+  QVERIFY(interpretation->isVisible() && interpretation->isEnabled());
+  QTest::mouseClick(interpretation, Qt::LeftButton);
+  QVERIFY(problems_.isEmpty());
+  QVERIFY(Control<QWidget>("TForm1", "RichEdit1")->isVisible());
+  QVERIFY(!Control<QWidget>("TForm1", "Image1")->isVisible());
+  QVERIFY(!interpretation->isVisible());
+  const QString text = Control<QPlainTextEdit>("TForm1", "RichEdit1")->toPlainText();
+  QVERIFY(text.startsWith("Описание карты гороскопа   Анна\n"));
+  QVERIFY(text.contains("\nПоложение Планет в домах\n"));
+  QVERIFY(text.contains("\nАспекты планет показывают\n"));
+
+  QTest::mouseClick(Control<QPushButton>("TForm1", "Button5"), Qt::LeftButton);
+  QVERIFY(Control<QWidget>("TForm1", "Image1")->isVisible());
+  QVERIFY(!Control<QWidget>("TForm1", "RichEdit1")->isVisible());
+  QTest::mouseClick(Control<QPushButton>("TForm1", "Button6"), Qt::LeftButton);
+  QVERIFY(Control<QWidget>("TForm1", "RichEdit1")->isVisible());
+  QVERIFY(!Control<QWidget>("TForm1", "Image1")->isVisible());
+}
+
+void MainWindowTest::startWithoutPicturesSaysSoAndStillDraws() {
+  program_.reset();
+  QTemporaryDir empty;
+  program_ = std::make_unique<Program>(empty.path().toStdString());
+  program_->Start();
+  QCOMPARE(problems_.size(), 1);
+  QVERIFY(problems_.front().contains("Owen.bmp"));
+  QVERIFY(program_->mainWindow().isVisible());
+  Trigger("Карта/Радикс/Взрослый");
+  QCOMPARE(problems_.size(), 1);
+  QVERIFY(velora::testing::HasDrawing(program_->mainWindow().picture().image(), 2000));
+  // The separation table reloads the pictures first, and stops when they are missing.
+  Trigger("Посмотреть/Аспекты Радикса");
+  QCOMPARE(problems_.size(), 2);
+  QVERIFY(problems_.back().contains("Owen.bmp"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <cmath>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "app/Workspace.h"
 #include "common/UserError.h"

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "WheelTestSupport.h"
 #include "wheel/BodyPlacement.h"
 #include "wheel/ChartHeader.h"
 #include "wheel/ClosenessCounts.h"
 #include "wheel/DailyMotion.h"
 #include "wheel/PositionList.h"
-#include "WheelTestSupport.h"
 
 namespace velora {
 namespace {
@@ -194,7 +194,7 @@ TEST(PositionList, OneLinePerShownBody) {
   Workspace workspace;
   workspace.glyphs = testing::NamedGlyphs();
   workspace.directedLongitudes = SpreadBodies();
-  workspace.directedLongitudes[kSun] = 60;       // an exact multiple of 30° stays in Aries+1 at 30°
+  workspace.directedLongitudes[kSun] = 60;  // an exact multiple of 30° stays in Aries+1 at 30°
   workspace.directedLongitudes[kMoon] = 123.99;  // Leo 3°59'
   workspace.dailyMotion[kSun] = -1;
   RecordingCanvas canvas(529, 345);

@@ -112,11 +112,14 @@ class GlyphFolder : public ::testing::Test {
   void Write(const std::string& relativePath) const {
     const std::vector<std::uint8_t> bytes = MakeBmp(kCorner, 24, false);
     std::ofstream out(root / relativePath, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   void WriteAll() const {
-    for (int sign = 1; sign <= 12; ++sign) Write("Dann/" + std::string(kSignPictureNames[sign]) + ".bmp");
-    for (int body = 1; body <= 16; ++body) Write("Dann/" + std::string(kBodyPictureNames[body]) + ".bmp");
+    for (int sign = 1; sign <= 12; ++sign)
+      Write("Dann/" + std::string(kSignPictureNames[sign]) + ".bmp");
+    for (int body = 1; body <= 16; ++body)
+      Write("Dann/" + std::string(kBodyPictureNames[body]) + ".bmp");
   }
 
   std::filesystem::path root;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "wheel/ChartHouses.h"
 #include "WheelTestSupport.h"
+#include "wheel/ChartHouses.h"
 #include "wheel/ZodiacWheel.h"
 
 namespace velora {

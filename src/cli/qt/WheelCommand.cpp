@@ -105,10 +105,17 @@ std::set<std::string> WheelValueOptions() {
   return names;
 }
 
+// Qt's own notes (a missing runtime folder and the like) would only clutter standard error;
+// its fatal messages still end the program.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+
 // Qt paints text only with a GUI application object; without a display it uses the offscreen
 // platform.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
+  qInstallMessageHandler(QuietQtMessages);
   const bool noDisplay = std::getenv("DISPLAY") == nullptr &&
                          std::getenv("WAYLAND_DISPLAY") == nullptr &&
                          std::getenv("QT_QPA_PLATFORM") == nullptr;

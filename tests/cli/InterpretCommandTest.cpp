@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../common/TemporaryFolder.h"
+#include "app/RichText.h"
+#include "cli/CliRunner.h"
+#include "common/Cp1251.h"
+#include "common/FileBytes.h"
+#include "common/TextLines.h"
+
+namespace velora {
+namespace {
+
+using testing::BundledData;
+using testing::RunCli;
+
+const std::string kDefaultChart =
+    "--date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --data " + BundledData();
+
+TEST(InterpretCommand, PrintsTheWholeRadixTextOfTheDefaultChart) {
+  const auto run = RunCli("interpret --kind radix --name 'Анна Петровна' " + kDefaultChart, false);
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto lines = SplitTextLines(run.output, EmptyText::kNoLines);
+  ASSERT_GT(lines.size(), 100u);
+  EXPECT_EQ(lines[0], "Описание карты гороскопа   Анна Петровна");
+  for (const char* expected :
+       {"Положение Планет в знаках зодиака", " Солнце в Козероге", "Положение Планет в домах",
+        "Положение Домов в знаках зодиака", "Положение Хозяев Домов в знаках зодиака",
+        "Хозяева домов гороскопа в домах", "Положение Хозяев домов в домах",
+        "Аспекты планет показывают"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+  }
+  EXPECT_NE(run.output.find(" Хозяин  1 дома  Солнце     в  Козероге и в доме №  5 \n"),
+            std::string::npos);
+}
+
+TEST(InterpretCommand, ChildsTextHasNoRulersAndWritesRtfThatReadsBack) {
+  testing::TemporaryFolder folder;
+  const std::string out = (folder.path() / "child.rtf").string();
+  const auto printed = RunCli("interpret --kind radix-child " + kDefaultChart, false);
+  ASSERT_EQ(printed.status, 0) << printed.output;
+  EXPECT_EQ(printed.output.find("Хозяева домов"), std::string::npos);
+  const auto saved = RunCli("interpret --kind radix-child --out " + out + " " + kDefaultChart, true);
+  ASSERT_EQ(saved.status, 0) << saved.output;
+  EXPECT_EQ(LinesFromRichText(ReadFileBytes(out)),
+            SplitTextLines(printed.output, EmptyText::kNoLines));
+}
+
+TEST(InterpretCommand, MissingLibraryFileIsNamedAndTheTextSoFarKept) {
+  testing::TemporaryFolder folder;
+  std::filesystem::copy(BundledData(), folder.path(), std::filesystem::copy_options::recursive);
+  std::filesystem::remove(folder.path() / "Dann" / "Radix" / "Hozzod.txt");
+  const auto run = RunCli("interpret --kind radix --date 1980-01-15 --time 12:30 --lat 56.01 "
+                          "--lon 92.45 --data " + folder.path().string(),
+                          true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("Hozzod.txt"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Положение Домов в знаках зодиака"), std::string::npos);
+  EXPECT_EQ(run.output.find("Аспекты планет показывают"), std::string::npos);
+}
+
+TEST(InterpretCommand, RefusesAnUnknownKind) {
+  const auto run = RunCli("interpret --kind horoscope " + kDefaultChart, true);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.output.find("horoscope"), std::string::npos);
+}
+
+TEST(TextlibCheck, FindsTheBundledRadixLibraryComplete) {
+  const auto run = RunCli("textlib check " + BundledData(), true);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("Группа «радикс» полна."), std::string::npos);
+  const auto viaDann = RunCli("textlib check " + BundledData() + "/Dann");
+  EXPECT_EQ(viaDann.status, 0) << viaDann.output;
+}
+
+TEST(TextlibCheck, ReportsMissingFilesAndUnansweredKeys) {
+  testing::TemporaryFolder folder;
+  folder.Write("Dann/Radix/Kinder/KinderAsc.txt",
+               Utf8ToCp1251("&1 дом в Овне\r\nтекст\r\n&1 дом в Овне и в Тельце\r\nтекст\r\n&&&&&\r\n"));
+  const auto run = RunCli("textlib check " + folder.path().string(), true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("PLZODIAC.txt: файла нет"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("KinderAsc.txt: неполон"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("сочетания без заголовка (142)"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("подходит к 2 сочетаниям"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Группа «радикс» неполна."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velora
