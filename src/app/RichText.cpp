@@ -1,8 +1,8 @@
 #include "app/RichText.h"
 
-#include <cstdio>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 #include "common/Cp1251.h"
@@ -135,7 +135,8 @@ class RichTextReader {
     }
     std::optional<long> parameter;
     std::size_t start = pos_;
-    if (pos_ < rtf_.size() && (rtf_[pos_] == '-' || std::isdigit(static_cast<unsigned char>(rtf_[pos_])))) {
+    if (pos_ < rtf_.size() &&
+        (rtf_[pos_] == '-' || std::isdigit(static_cast<unsigned char>(rtf_[pos_])))) {
       ++pos_;
       while (pos_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[pos_]))) ++pos_;
       parameter = std::stol(std::string(rtf_.substr(start, pos_ - start)));
@@ -186,6 +187,8 @@ std::vector<std::string> LinesFromRichText(std::string_view rtf) {
   return RichTextReader(rtf).Read();
 }
 
-bool LooksLikeRichText(std::string_view content) { return content.substr(0, 5) == "{\\rtf"; }
+bool LooksLikeRichText(std::string_view content) {
+  return content.substr(0, 5) == "{\\rtf";
+}
 
 }  // namespace velora

@@ -18,11 +18,21 @@ int TruncateAndClamp(double value, int low, int high) {
 
 }  // namespace
 
-void ChartForm::setYear(double value) { year_ = TruncateAndClamp(value, kMinYear, kMaxYear); }
-void ChartForm::setMonthIndex(int index) { monthIndex_ = index >= 0 && index < 12 ? index : kNoMonth; }
-void ChartForm::setDay(double value) { day_ = TruncateAndClamp(value, kMinDay, kMaxDay); }
-void ChartForm::setHour(double value) { hour_ = TruncateAndClamp(value, 0, kMaxHour); }
-void ChartForm::setMinute(double value) { minute_ = TruncateAndClamp(value, 0, kMaxMinute); }
+void ChartForm::setYear(double value) {
+  year_ = TruncateAndClamp(value, kMinYear, kMaxYear);
+}
+void ChartForm::setMonthIndex(int index) {
+  monthIndex_ = index >= 0 && index < 12 ? index : kNoMonth;
+}
+void ChartForm::setDay(double value) {
+  day_ = TruncateAndClamp(value, kMinDay, kMaxDay);
+}
+void ChartForm::setHour(double value) {
+  hour_ = TruncateAndClamp(value, 0, kMaxHour);
+}
+void ChartForm::setMinute(double value) {
+  minute_ = TruncateAndClamp(value, 0, kMaxMinute);
+}
 
 ChartInput ReadChartInput(const ChartForm& form) {
   ChartInput input;

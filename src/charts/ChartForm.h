@@ -46,8 +46,8 @@ class ChartForm {
 };
 
 // The month names of the month box, January first.
-inline constexpr const char* kMonthNames[12] = {"Январь", "Февраль", "Март",     "Апрель",
-                                                "Май",    "Июнь",    "Июль",     "Август",
+inline constexpr const char* kMonthNames[12] = {"Январь",   "Февраль", "Март",   "Апрель",
+                                                "Май",      "Июнь",    "Июль",   "Август",
                                                 "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 
 // The form's values as a chart input: month = index + 1 (0 for no month), latitude and longitude

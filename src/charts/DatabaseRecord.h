@@ -26,7 +26,7 @@ struct DatabaseRecordValues {
   int year = 0;
   int hour = 0;
   int minute = 0;
-  std::string latitudeText;   // always with two decimals, e.g. "56.05", "-0.30"
+  std::string latitudeText;  // always with two decimals, e.g. "56.05", "-0.30"
   std::string longitudeText;
   std::string name;
 };

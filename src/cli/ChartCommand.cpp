@@ -53,8 +53,7 @@ void PrintTable(const ChartForm& form, const ChartResult& chart, HouseSystemCode
   std::snprintf(header, sizeof header, "%02d.%02d.%04d %02d:%02d по Гринвичу", form.day(),
                 form.monthIndex() + 1, form.year(), form.hour(), form.minute());
   std::cout << "Карта на " << header << ", широта " << form.latitudeText << ", долгота "
-            << form.longitudeText << "\nЮлианский день " << JsonNumber(chart.julianDay)
-            << "\n\n";
+            << form.longitudeText << "\nЮлианский день " << JsonNumber(chart.julianDay) << "\n\n";
   for (int body = 1; body <= kBodyCount; ++body) {
     char degrees[24];
     std::snprintf(degrees, sizeof degrees, "%9.4f", chart.longitudes[body]);

@@ -38,7 +38,8 @@ void RequireRange(int value, int low, int high, const std::string& what) {
 }
 
 void ApplyDate(const std::string& option, const std::string& text, ChartForm& form) {
-  const std::string bad = "--" + option + ": дата «" + text + "» не в виде ГГГГ-ММ-ДД или ДД.ММ.ГГГГ";
+  const std::string bad =
+      "--" + option + ": дата «" + text + "» не в виде ГГГГ-ММ-ДД или ДД.ММ.ГГГГ";
   int year = 0, month = 0, day = 0;
   if (auto parts = Split(text, '-'); parts.size() == 3) {
     year = ParseWholeNumber(parts[0], bad);

@@ -25,7 +25,8 @@ class ParsedOptions {
  public:
   // `valueOptions` take a value, `flagOptions` do not; anything else starting with "--" is an
   // unknown option.
-  ParsedOptions(const std::vector<std::string>& arguments, const std::set<std::string>& valueOptions,
+  ParsedOptions(const std::vector<std::string>& arguments,
+                const std::set<std::string>& valueOptions,
                 const std::set<std::string>& flagOptions);
 
   bool has(const std::string& name) const { return values_.count(name) || flags_.count(name); }

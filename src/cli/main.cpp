@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/Commands.h"
 #include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "common/UserError.h"
 
 namespace {

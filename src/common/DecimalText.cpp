@@ -8,7 +8,9 @@
 namespace velora {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -16,7 +18,9 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Accepts exactly: [+-] digits [. digits] | [+-] . digits, then an optional exponent.
 bool HasDecimalShape(std::string_view text) {

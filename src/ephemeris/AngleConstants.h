@@ -13,11 +13,19 @@ inline constexpr double kHalfPi = 1.5707963;
 // Twice kDegreesPerRadian, used by the half-angle form of the true anomaly.
 inline constexpr double kDegreesPerHalfRadian = 114.59156;
 
-inline double DegreesToRadians(double degrees) { return degrees / kDegreesPerRadian; }
-inline double RadiansToDegrees(double radians) { return radians * kDegreesPerRadian; }
+inline double DegreesToRadians(double degrees) {
+  return degrees / kDegreesPerRadian;
+}
+inline double RadiansToDegrees(double radians) {
+  return radians * kDegreesPerRadian;
+}
 
 // Trigonometry of angles in degrees, converted with the shortened constant.
-inline double SinDegrees(double degrees) { return std::sin(degrees / kDegreesPerRadian); }
-inline double CosDegrees(double degrees) { return std::cos(degrees / kDegreesPerRadian); }
+inline double SinDegrees(double degrees) {
+  return std::sin(degrees / kDegreesPerRadian);
+}
+inline double CosDegrees(double degrees) {
+  return std::cos(degrees / kDegreesPerRadian);
+}
 
 }  // namespace velora

@@ -51,7 +51,9 @@ void StoreIndependentBody(int body, const ChartInput& input, PlanetLongitudes& l
   }
 }
 
-bool IsPlanet(int body) { return body >= kMercury && body <= kNeptune; }
+bool IsPlanet(int body) {
+  return body >= kMercury && body <= kNeptune;
+}
 
 }  // namespace
 

@@ -51,7 +51,7 @@ inline constexpr std::array<std::string_view, kBodyCount + 1> kShortBodyLabels =
 
 // Full Russian names of the bodies, as the command-line tool prints them.
 inline constexpr std::array<std::string_view, kBodyCount + 1> kBodyNames = {
-    "",       "Солнце",  "Луна",   "Меркурий",   "Венера", "Марс",  "Юпитер", "Сатурн", "Уран",
+    "",       "Солнце", "Луна",  "Меркурий",   "Венера", "Марс", "Юпитер", "Сатурн", "Уран",
     "Нептун", "Плутон", "Хирон", "Прозерпина", "Раху",   "Кету", "Селена", "Лилит"};
 
 }  // namespace velora

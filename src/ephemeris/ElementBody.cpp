@@ -17,8 +17,12 @@ double SubtractTurnsAbove360(double degrees) {
 
 }  // namespace
 
-double PlutoEpochJulianDay() { return JulianDay(2, 1, 1980); }
-double ChironEpochJulianDay() { return JulianDay(1, 1, 1980); }
+double PlutoEpochJulianDay() {
+  return JulianDay(2, 1, 1980);
+}
+double ChironEpochJulianDay() {
+  return JulianDay(1, 1, 1980);
+}
 
 double ElementBody(const BodyElementSet& elements, double daysSinceEpoch) {
   const double n = daysSinceEpoch;
@@ -32,11 +36,10 @@ double ElementBody(const BodyElementSet& elements, double daysSinceEpoch) {
 
   // The body on its own orbit.
   const double e = elements.eccentricity;
-  const double meanAnomaly = ReduceFromAbove(0.98564733 * n / elements.periodYears +
-                                             elements.epochMeanLongitudeDegrees -
-                                             elements.perihelionLongitudeDegrees);
-  const double trueAnomaly =
-      RadiansToDegrees(TrueAnomalyRadians(DegreesToRadians(meanAnomaly), e));
+  const double meanAnomaly =
+      ReduceFromAbove(0.98564733 * n / elements.periodYears + elements.epochMeanLongitudeDegrees -
+                      elements.perihelionLongitudeDegrees);
+  const double trueAnomaly = RadiansToDegrees(TrueAnomalyRadians(DegreesToRadians(meanAnomaly), e));
   const double orbitLongitude =
       SubtractTurnsAbove360(elements.perihelionLongitudeDegrees + trueAnomaly);
   const double u = orbitLongitude - elements.ascendingNodeDegrees;
@@ -51,9 +54,9 @@ double ElementBody(const BodyElementSet& elements, double daysSinceEpoch) {
   const double fromEarth = heliocentricLongitude - earthLongitude;
   const double longitude =
       heliocentricLongitude +
-      RadiansToDegrees(QuadrantAngle(earthDistance * SinDegrees(fromEarth),
-                                     radius * std::cos(latitudeRadians) -
-                                         earthDistance * CosDegrees(fromEarth)));
+      RadiansToDegrees(QuadrantAngle(
+          earthDistance * SinDegrees(fromEarth),
+          radius * std::cos(latitudeRadians) - earthDistance * CosDegrees(fromEarth)));
   return SubtractTurnsAbove360(longitude);
 }
 

@@ -19,7 +19,9 @@ namespace {
 // case that does not converge at all.
 constexpr long kMaximumSemiArcSteps = 20'000'000;
 
-double TanDegrees(double degrees) { return SinDegrees(degrees) / CosDegrees(degrees); }
+double TanDegrees(double degrees) {
+  return SinDegrees(degrees) / CosDegrees(degrees);
+}
 
 class CuspGeometry {
  public:
@@ -60,9 +62,7 @@ class CuspGeometry {
   }
 
  private:
-  double SemiArcSine(double a) const {
-    return SinDegrees(a) * tanObliquity_ * tanLatitude_;
-  }
+  double SemiArcSine(double a) const { return SinDegrees(a) * tanObliquity_ * tanLatitude_; }
 
   template <typename Step>
   double Iterate(double start, Step step) const {

@@ -6,18 +6,17 @@ namespace velora {
 namespace {
 
 constexpr std::array<std::string_view, kItemBoxCount + 1> kBoxCaptions = {
-    "",      "Солнце", "Луна",   "Меркурий", "Венера",      "Марс",   "Юпитер",
-    "Сатурн", "Уран",   "Нептун", "Плутон",   "Хирон",       "Прозерпина",
-    "Раху и Кету", "Селена", "Лилит", "Asc", "Mc"};
+    "",       "Солнце", "Луна",  "Меркурий",   "Венера",      "Марс",   "Юпитер", "Сатурн", "Уран",
+    "Нептун", "Плутон", "Хирон", "Прозерпина", "Раху и Кету", "Селена", "Лилит",  "Asc",    "Mc"};
 
 constexpr std::array<bool, kItemBoxCount + 1> kCheckedAtStart = {
-    false, true,  true,  true,  true,  true,  true,  true,  false,
-    false, false, false, false, false, false, false, true,  true};
+    false, true,  true,  true,  true,  true,  true,  true, false,
+    false, false, false, false, false, false, false, true, true};
 
 using PresetRow = std::array<std::string_view, kItemBoxCount + 1>;
 
-constexpr PresetRow kRadixOrbs = {"",  "10",  "10",  "6",   "6",   "5",   "3", "3", "2",
-                                  "2", "1",   "1",   "0.5", "0.5", "0.5", "0.5", "5", "5"};
+constexpr PresetRow kRadixOrbs = {"",  "10", "10", "6",   "6",   "5",   "3",   "3", "2",
+                                  "2", "1",  "1",  "0.5", "0.5", "0.5", "0.5", "5", "5"};
 constexpr PresetRow kTransitOrbs = {"",    "1.2", "6.5", "1.1", "1.1", "1.6", "1.5", "1.5", "0.5",
                                     "0.5", "0.5", "0.5", "0.5", "0.5", "0.5", "0.5", "1",   "1"};
 constexpr PresetRow kDirectionsOrbs = {"",  "2", "1.5", "1", "1", "1", "1", "1", "1",
@@ -50,7 +49,9 @@ int ItemSettings::BoxOfItem(int item) {
   return item - 1;  // Ketu shares the nodes' box; everything after it moves up one.
 }
 
-std::string_view ItemSettings::BoxCaption(int box) { return kBoxCaptions[box]; }
+std::string_view ItemSettings::BoxCaption(int box) {
+  return kBoxCaptions[box];
+}
 
 void ItemSettings::LoadPreset(OrbPreset preset) {
   const PresetRow& row = PresetRowOf(preset);

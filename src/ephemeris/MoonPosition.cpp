@@ -12,10 +12,10 @@ namespace {
 // One periodic term in longitude: coefficient x E^power x sin(d D + m M + m' M' + f F).
 struct LongitudeTerm {
   double coefficient;
-  int elongation;       // multiple of D
-  int sunAnomaly;       // multiple of M
-  int moonAnomaly;      // multiple of M'
-  int latitudeArgument; // multiple of F
+  int elongation;        // multiple of D
+  int sunAnomaly;        // multiple of M
+  int moonAnomaly;       // multiple of M'
+  int latitudeArgument;  // multiple of F
   int eccentricityPower;
 };
 
@@ -96,8 +96,8 @@ MoonPositionResult MoonPosition(double day, double month, double year) {
     const double argument = term.elongation * a.elongation + term.sunAnomaly * a.sunAnomaly +
                             term.moonAnomaly * a.moonAnomaly +
                             term.latitudeArgument * a.latitudeArgument;
-    longitude += term.coefficient * eccentricityFactors[term.eccentricityPower] *
-                 SinDegrees(argument);
+    longitude +=
+        term.coefficient * eccentricityFactors[term.eccentricityPower] * SinDegrees(argument);
   }
   result.moonLongitudeDegrees = NormalizeDegrees(longitude);
   return result;

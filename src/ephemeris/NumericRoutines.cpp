@@ -67,7 +67,9 @@ double ArcSine(double sine) {
   return std::atan(sine / std::sqrt(cosineSquared));
 }
 
-double ArcCosineDegrees(double cosine) { return (kHalfPi - ArcSine(cosine)) / kPi * 180; }
+double ArcCosineDegrees(double cosine) {
+  return (kHalfPi - ArcSine(cosine)) / kPi * 180;
+}
 
 double ObliquityOfEclipticDegrees(double centuries) {
   const double t = centuries;

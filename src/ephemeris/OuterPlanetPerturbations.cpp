@@ -70,18 +70,16 @@ PlanetPerturbations JupiterPerturbations(double t, double unperturbedEccentricit
                     0.003767 * cz[2] * sinQ + (-0.035681 - 0.001208 * nu) * sz[1] * cosQ -
                     0.004261 * sz[2] * cosQ + 0.002178 * cosQ +
                     (-0.006333 + 0.001161 * nu) * cz[1] * cosQ - 0.006675 * cz[2] * cosQ -
-                    0.002664 * cz[3] * cosQ - 0.002572 * sz[1] * sin2Q -
-                    0.003567 * sz[2] * sin2Q + 0.002094 * cz[1] * cos2Q +
-                    0.003342 * cz[2] * cos2Q;
+                    0.002664 * cz[3] * cosQ - 0.002572 * sz[1] * sin2Q - 0.003567 * sz[2] * sin2Q +
+                    0.002094 * cz[1] * cos2Q + 0.003342 * cz[2] * cos2Q;
 
   const double b = (0.007192 - 0.003147 * nu) * sinV +
                    (-0.020428 - 0.000675 * nu + 0.000197 * nu2) * cosV +
                    (0.007269 + 0.000672 * nu) * sz[1] * sinQ - 0.004344 * sinQ +
                    0.034036 * cz[1] * sinQ + 0.005614 * cz[2] * sinQ + 0.002964 * cz[3] * sinQ +
                    0.037761 * sz[1] * cosQ + 0.06158 * sz[2] * cosQ - 0.006603 * cz[1] * cosQ -
-                   0.005356 * sz[1] * sin2Q + 0.002722 * sz[2] * sin2Q +
-                   0.004483 * cz[1] * sin2Q - 0.002642 * cz[2] * sin2Q +
-                   0.004403 * sz[1] * cos2Q - 0.002536 * sz[2] * cos2Q +
+                   0.005356 * sz[1] * sin2Q + 0.002722 * sz[2] * sin2Q + 0.004483 * cz[1] * sin2Q -
+                   0.002642 * cz[2] * sin2Q + 0.004403 * sz[1] * cos2Q - 0.002536 * sz[2] * cos2Q +
                    0.005547 * cz[1] * cos2Q - 0.002689 * cz[2] * cos2Q;
   p.meanAnomaly = p.meanLongitude - b / unperturbedEccentricity;
 
@@ -93,8 +91,8 @@ PlanetPerturbations JupiterPerturbations(double t, double unperturbedEccentricit
        108 * cz[5] * cosQ + (-956 - 73 * nu) * sz[1] * sin2Q + 448 * sz[2] * sin2Q +
        137 * sz[3] * sin2Q + (-997 + 108 * nu) * cz[1] * sin2Q + 480 * cz[2] * sin2Q +
        148 * cz[3] * sin2Q + (-956 + 99 * nu) * sz[1] * cos2Q + 490 * sz[2] * cos2Q +
-       158 * sz[3] * cos2Q + 179 * cos2Q + (1024 + 75 * nu) * cz[1] * cos2Q -
-       437 * cz[2] * cos2Q - 132 * cz[3] * cos2Q) *
+       158 * sz[3] * cos2Q + 179 * cos2Q + (1024 + 75 * nu) * cz[1] * cos2Q - 437 * cz[2] * cos2Q -
+       132 * cz[3] * cos2Q) *
       0.0000001;
 
   p.semiMajorAxis = (-263 * cosV + 205 * cz[1] + 693 * cz[2] + 312 * cz[3] + 147 * cz[4] +
@@ -123,45 +121,41 @@ PlanetPerturbations SaturnPerturbations(double t, double unperturbedEccentricity
   p.meanLongitude =
       (-0.814181 + 0.01815 * nu + 0.016714 * nu2) * sinV +
       (-0.010497 + 0.160906 * nu - 0.0041 * nu2) * cosV + 0.007581 * sin2V - 0.007986 * sinW -
-      0.148811 * sz[1] - 0.040786 * sz[2] - 0.015208 * sz[3] - 0.006339 * sz[4] -
-      0.006244 * sinQ + (0.008931 + 0.002728 * nu) * sz[1] * sinQ - 0.0165 * sz[2] * sinQ -
-      0.005775 * sz[3] * sinQ + (0.081344 + 0.003206 * nu) * cz[1] * sinQ +
-      0.015019 * cz[2] * sinQ + (0.085581 + 0.002494 * nu) * sz[1] * cosQ +
-      (0.025328 - 0.003117 * nu) * cz[1] * cosQ + 0.014394 * cz[2] * cosQ +
-      0.006319 * cz[3] * cosQ + 0.006369 * sz[1] * sin2Q + 0.009156 * sz[2] * sin2Q +
-      0.007525 * spsi[3] * sin2Q - 0.005236 * cz[1] * cos2Q - 0.007736 * cz[2] * cos2Q -
-      0.007528 * cpsi[3] * cos2Q;
+      0.148811 * sz[1] - 0.040786 * sz[2] - 0.015208 * sz[3] - 0.006339 * sz[4] - 0.006244 * sinQ +
+      (0.008931 + 0.002728 * nu) * sz[1] * sinQ - 0.0165 * sz[2] * sinQ - 0.005775 * sz[3] * sinQ +
+      (0.081344 + 0.003206 * nu) * cz[1] * sinQ + 0.015019 * cz[2] * sinQ +
+      (0.085581 + 0.002494 * nu) * sz[1] * cosQ + (0.025328 - 0.003117 * nu) * cz[1] * cosQ +
+      0.014394 * cz[2] * cosQ + 0.006319 * cz[3] * cosQ + 0.006369 * sz[1] * sin2Q +
+      0.009156 * sz[2] * sin2Q + 0.007525 * spsi[3] * sin2Q - 0.005236 * cz[1] * cos2Q -
+      0.007736 * cz[2] * cos2Q - 0.007528 * cpsi[3] * cos2Q;
 
-  const double b = (0.077108 + 0.007186 * nu - 0.001533 * nu2) * sinV +
-                   (0.045803 - 0.014766 * nu - 0.000536 * nu2) * cosV - 0.007075 * sz[1] -
-                   0.075825 * sz[1] * sinQ - 0.024839 * sz[2] * sinQ - 0.008631 * sz[3] * sinQ -
-                   0.072586 * cosQ - 0.150383 * cz[1] * cosQ + 0.026897 * cz[2] * cosQ +
-                   0.010053 * cz[3] * cosQ + (-0.013597 - 0.001719 * nu) * sz[1] * sin2Q +
-                   (-0.007742 + 0.001517 * nu) * cz[1] * sin2Q +
-                   (0.013586 - 0.001375 * nu) * cz[2] * sin2Q +
-                   (-0.013667 + 0.001239 * nu) * sz[1] * cos2Q + 0.011981 * sz[2] * cos2Q +
-                   (0.014861 + 0.001136 * nu) * cz[1] * cos2Q +
-                   (-0.013064 - 0.001628 * nu) * cz[2] * cos2Q;
+  const double b =
+      (0.077108 + 0.007186 * nu - 0.001533 * nu2) * sinV +
+      (0.045803 - 0.014766 * nu - 0.000536 * nu2) * cosV - 0.007075 * sz[1] -
+      0.075825 * sz[1] * sinQ - 0.024839 * sz[2] * sinQ - 0.008631 * sz[3] * sinQ -
+      0.072586 * cosQ - 0.150383 * cz[1] * cosQ + 0.026897 * cz[2] * cosQ +
+      0.010053 * cz[3] * cosQ + (-0.013597 - 0.001719 * nu) * sz[1] * sin2Q +
+      (-0.007742 + 0.001517 * nu) * cz[1] * sin2Q + (0.013586 - 0.001375 * nu) * cz[2] * sin2Q +
+      (-0.013667 + 0.001239 * nu) * sz[1] * cos2Q + 0.011981 * sz[2] * cos2Q +
+      (0.014861 + 0.001136 * nu) * cz[1] * cos2Q + (-0.013064 - 0.001628 * nu) * cz[2] * cos2Q;
   p.meanAnomaly = p.meanLongitude - b / unperturbedEccentricity;
 
   p.eccentricity =
       ((-7927 + 2548 * nu + 91 * nu2) * sinV + (13381 + 1226 * nu - 253 * nu2) * cosV +
        (248 - 121 * nu) * sin2V + (-305 - 91 * nu) * cos2V + 412 * sz[2] + 12415 * sinQ +
-       (390 - 617 * nu) * sz[1] * sinQ + (165 - 204 * nu) * sz[2] * sinQ +
-       26599 * cz[1] * sinQ - 4687 * cz[2] * sinQ - 1870 * cz[3] * sinQ - 821 * cz[4] * sinQ -
-       377 * cz[5] * sinQ + 497 * cpsi[2] * sinQ + (163 - 611 * nu) * cosQ -
-       12696 * sz[1] * cosQ - 4200 * sz[2] * cosQ - 1503 * sz[3] * cosQ - 619 * sz[4] * cosQ -
-       268 * sz[5] * cosQ + (-282 - 1306 * nu) * cz[1] * cosQ +
-       (-86 + 230 * nu) * cz[2] * cosQ + 461 * spsi[2] * cosQ - 350 * sin2Q +
-       (2211 - 286 * nu) * sz[1] * sin2Q - 2208 * sz[2] * sin2Q - 568 * sz[3] * sin2Q -
-       346 * sz[4] * sin2Q + (-2780 - 222 * nu) * cz[1] * sin2Q +
+       (390 - 617 * nu) * sz[1] * sinQ + (165 - 204 * nu) * sz[2] * sinQ + 26599 * cz[1] * sinQ -
+       4687 * cz[2] * sinQ - 1870 * cz[3] * sinQ - 821 * cz[4] * sinQ - 377 * cz[5] * sinQ +
+       497 * cpsi[2] * sinQ + (163 - 611 * nu) * cosQ - 12696 * sz[1] * cosQ - 4200 * sz[2] * cosQ -
+       1503 * sz[3] * cosQ - 619 * sz[4] * cosQ - 268 * sz[5] * cosQ +
+       (-282 - 1306 * nu) * cz[1] * cosQ + (-86 + 230 * nu) * cz[2] * cosQ + 461 * spsi[2] * cosQ -
+       350 * sin2Q + (2211 - 286 * nu) * sz[1] * sin2Q - 2208 * sz[2] * sin2Q -
+       568 * sz[3] * sin2Q - 346 * sz[4] * sin2Q + (-2780 - 222 * nu) * cz[1] * sin2Q +
        (2022 + 263 * nu) * cz[2] * sin2Q + 248 * cz[3] * sin2Q + 242 * spsi[3] * sin2Q +
        467 * cpsi[3] * sin2Q - 490 * cos2Q + (-2842 - 279 * nu) * sz[1] * cos2Q +
-       (128 + 226 * nu) * sz[2] * cos2Q + 224 * sz[3] * cos2Q +
-       (-1594 + 282 * nu) * cz[1] * cos2Q + (2162 - 207 * nu) * cz[2] * cos2Q +
-       561 * cz[3] * cos2Q + 343 * cz[4] * cos2Q + 469 * spsi[3] * cos2Q -
-       242 * cpsi[3] * cos2Q - 205 * sz[1] * sq[3] + 262 * sz[3] * sq[3] + 208 * cz[1] * cq[3] -
-       271 * cz[3] * cq[3] - 382 * cz[3] * sq[4] - 376 * sz[3] * cq[4]) *
+       (128 + 226 * nu) * sz[2] * cos2Q + 224 * sz[3] * cos2Q + (-1594 + 282 * nu) * cz[1] * cos2Q +
+       (2162 - 207 * nu) * cz[2] * cos2Q + 561 * cz[3] * cos2Q + 343 * cz[4] * cos2Q +
+       469 * spsi[3] * cos2Q - 242 * cpsi[3] * cos2Q - 205 * sz[1] * sq[3] + 262 * sz[3] * sq[3] +
+       208 * cz[1] * cq[3] - 271 * cz[3] * cq[3] - 382 * cz[3] * sq[4] - 376 * sz[3] * cq[4]) *
       0.0000001;
 
   p.semiMajorAxis =
@@ -214,8 +208,8 @@ PlanetPerturbations UranusPerturbations(double t, double unperturbedEccentricity
   p.meanLongitude = (0.864319 - 0.001583 * nu) * h.sine[1] +
                     (0.082222 - 0.006833 * nu) * h.cosine[1] + 0.036017 * h.sine[2] -
                     0.003019 * h.cosine[2] + 0.008122 * SinDegrees(w);
-  const double b = 0.120303 * h.sine[1] + (0.019472 - 0.000947 * nu) * h.cosine[1] +
-                   0.006197 * h.sine[2];
+  const double b =
+      0.120303 * h.sine[1] + (0.019472 - 0.000947 * nu) * h.cosine[1] + 0.006197 * h.sine[2];
   p.meanAnomaly = p.meanLongitude - b / unperturbedEccentricity;
   p.eccentricity =
       ((-3349 + 163 * nu) * h.sine[1] + 20981 * h.cosine[1] + 1311 * h.cosine[2]) * 0.0000001;
@@ -226,8 +220,8 @@ PlanetPerturbations UranusPerturbations(double t, double unperturbedEccentricity
       (-0.038581 + 0.002031 * nu - 0.001910 * nu2) * CosDegrees(a.s + eta) +
       (0.034964 - 0.001038 * nu + 0.000868 * nu2) * CosDegrees(2 * a.s + eta) +
       0.005594 * SinDegrees(a.s + 3 * (a.g - a.s)) - 0.014808 * SinDegrees(zeta) -
-      0.005794 * sinEta + 0.002347 * cosEta + 0.009872 * theta.sine[1] +
-      0.008803 * theta.sine[2] - 0.004308 * theta.sine[3];
+      0.005794 * sinEta + 0.002347 * cosEta + 0.009872 * theta.sine[1] + 0.008803 * theta.sine[2] -
+      0.004308 * theta.sine[3];
   p.heliocentric.latitudeDegrees =
       (0.000458 * sinEta - 0.000642 * cosEta - 0.000517 * theta.cosine[4]) * s.sine[1] -
       (0.000347 * sinEta + 0.000853 * cosEta + 0.000517 * SinDegrees(4 * eta)) * s.cosine[1] +
@@ -253,24 +247,22 @@ PlanetPerturbations NeptunePerturbations(double t, double unperturbedEccentricit
   PlanetPerturbations p;
   p.meanLongitude = (-0.589833 + 0.001089 * nu) * h.sine[1] +
                     (-0.056094 + 0.004658 * nu) * h.cosine[1] - 0.024286 * h.sine[2];
-  const double b = 0.024039 * h.sine[1] - 0.025303 * h.cosine[1] + 0.006206 * h.sine[2] -
-                   0.005992 * h.cosine[2];
+  const double b =
+      0.024039 * h.sine[1] - 0.025303 * h.cosine[1] + 0.006206 * h.sine[2] - 0.005992 * h.cosine[2];
   p.meanAnomaly = p.meanLongitude - b / unperturbedEccentricity;
   p.eccentricity =
-      (4389 * h.sine[1] + 4262 * h.cosine[1] + 1129 * h.sine[2] + 1089 * h.cosine[2]) *
-      0.0000001;
+      (4389 * h.sine[1] + 4262 * h.cosine[1] + 1129 * h.sine[2] + 1089 * h.cosine[2]) * 0.0000001;
   p.semiMajorAxis = (-817 * h.sine[1] + 8189 * h.cosine[1] + 781 * h.cosine[2]) * 0.000001;
 
   // The published series also has -0.002972 cos 2θ sin G here; it is left out because the
   // positions this program has always printed for Neptune are computed without it.
   p.heliocentric.longitudeDegrees = -0.009556 * SinDegrees(zeta) - 0.005178 * SinDegrees(eta) +
                                     0.002572 * theta.sine[2] - 0.002833 * theta.sine[2] * cosG;
-  p.heliocentric.latitudeDegrees = 0.000336 * theta.cosine[2] * sinG +
-                                   0.000364 * theta.sine[2] * cosG;
-  p.heliocentric.radiusVectorAu =
-      (-40596 + 4992 * CosDegrees(zeta) + 2744 * CosDegrees(eta) + 2044 * theta.cosine[1] +
-       1051 * theta.cosine[2]) *
-      0.000001;
+  p.heliocentric.latitudeDegrees =
+      0.000336 * theta.cosine[2] * sinG + 0.000364 * theta.sine[2] * cosG;
+  p.heliocentric.radiusVectorAu = (-40596 + 4992 * CosDegrees(zeta) + 2744 * CosDegrees(eta) +
+                                   2044 * theta.cosine[1] + 1051 * theta.cosine[2]) *
+                                  0.000001;
   return p;
 }
 

@@ -90,8 +90,8 @@ double GeocentricFromElements(const HeliocentricCorrections& corrections,
   const double e = elements.eccentricity;
   const KeplerSolution kepler = SolveKepler(DegreesToRadians(elements.meanAnomaly), e);
   const double v = kepler.trueAnomalyDegrees;
-  const double u = NormalizeDegrees(elements.meanLongitude + v - elements.meanAnomaly -
-                                    elements.ascendingNode);
+  const double u =
+      NormalizeDegrees(elements.meanLongitude + v - elements.meanAnomaly - elements.ascendingNode);
   const double i = elements.inclination;
   const double heliocentricLongitude = NormalizeDegrees(
       elements.ascendingNode +
@@ -100,16 +100,16 @@ double GeocentricFromElements(const HeliocentricCorrections& corrections,
   // ArcSine gives radians; converted to degrees before the correction is added.
   const double heliocentricLatitude =
       RadiansToDegrees(ArcSine(SinDegrees(u) * SinDegrees(i))) + corrections.latitudeDegrees;
-  const double radius = elements.semiMajorAxis * (1 - e * e) / (1 + e * CosDegrees(v)) +
-                        corrections.radiusVectorAu;
+  const double radius =
+      elements.semiMajorAxis * (1 - e * e) / (1 + e * CosDegrees(v)) + corrections.radiusVectorAu;
 
   const double sunLongitude = sun.trueLongitudeDegrees;
   const double projected = radius * CosDegrees(heliocentricLatitude);
   const double fromSun = heliocentricLongitude - sunLongitude;
   const double longitude =
-      sunLongitude + RadiansToDegrees(QuadrantAngle(projected * SinDegrees(fromSun),
-                                                    projected * CosDegrees(fromSun) +
-                                                        sun.radiusVectorAu));
+      sunLongitude +
+      RadiansToDegrees(QuadrantAngle(projected * SinDegrees(fromSun),
+                                     projected * CosDegrees(fromSun) + sun.radiusVectorAu));
   return NormalizeDegrees(longitude);
 }
 

@@ -26,8 +26,8 @@ SunPositionResult SunPosition(double day, double month, double year) {
 
   const double obliquity = ObliquityOfEclipticDegrees(t);
   const double sunLongitude = result.trueLongitudeDegrees;
-  const double rightAscension = NormalizeDegrees(RadiansToDegrees(QuadrantAngle(
-      CosDegrees(obliquity) * SinDegrees(sunLongitude), CosDegrees(sunLongitude))));
+  const double rightAscension = NormalizeDegrees(RadiansToDegrees(
+      QuadrantAngle(CosDegrees(obliquity) * SinDegrees(sunLongitude), CosDegrees(sunLongitude))));
   const double declination =
       RadiansToDegrees(ArcSine(SinDegrees(obliquity) * SinDegrees(sunLongitude)));
   result.storedLongitudeDegrees = EquatorialToEcliptic(rightAscension, declination, obliquity);

@@ -30,7 +30,9 @@ bool InHouse(double longitude, double cusp, double nextCusp) {
 
 }  // namespace
 
-std::string_view ItemKey(int item) { return kItemNames[static_cast<std::size_t>(item)]; }
+std::string_view ItemKey(int item) {
+  return kItemNames[static_cast<std::size_t>(item)];
+}
 
 std::string_view ItemAspectKey(int item) {
   return item == kRahu ? kRahuAspectKey : ItemKey(item);
@@ -48,9 +50,15 @@ std::string Framed(std::string_view before, int number, std::string_view after) 
 
 }  // namespace
 
-std::string HouseKey(int house) { return Framed(" ", house, " "); }
-std::string HouseSignKey(int house) { return Framed("&", house, " "); }
-std::string RulerHouseKey(int house) { return Framed(" ", house, ": "); }
+std::string HouseKey(int house) {
+  return Framed(" ", house, " ");
+}
+std::string HouseSignKey(int house) {
+  return Framed("&", house, " ");
+}
+std::string RulerHouseKey(int house) {
+  return Framed(" ", house, ": ");
+}
 
 std::optional<int> SignOfLongitude(double longitudeDegrees) {
   for (int sign = 1; sign <= 12; ++sign) {
@@ -68,7 +76,9 @@ int HouseOfLongitude(double longitudeDegrees, const HouseCusps& cusps) {
   return house;
 }
 
-int SignRuler(int sign) { return kSignRulers[static_cast<std::size_t>(sign)].body; }
+int SignRuler(int sign) {
+  return kSignRulers[static_cast<std::size_t>(sign)].body;
+}
 
 std::string_view SignRulerPrintedName(int sign) {
   return kSignRulers[static_cast<std::size_t>(sign)].printedName;

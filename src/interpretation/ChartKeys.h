@@ -12,7 +12,7 @@ namespace velora {
 
 // Sign names as the radix headings carry them (prepositional case), Aries to Pisces.
 inline constexpr std::array<std::string_view, 13> kSignKeyNames = {
-    "",     "Овне",      "Тельце",   "Близнецах", "Раке",    "Льве",  "Деве",
+    "",      "Овне",      "Тельце",   "Близнецах", "Раке",    "Льве", "Деве",
     "Весах", "Скорпионе", "Стрельце", "Козероге",  "Водолее", "Рыбах"};
 
 // The key of item 13 in the aspect headings differs from its name elsewhere in one capital.

@@ -77,10 +77,10 @@ LibraryFileReport CheckLibraryFile(const std::filesystem::path& dataDirectory,
     }
     for (std::size_t i : takers) answered[i] = true;
     if (takers.size() > 1) {
-      report.ambiguousHeadings.push_back("строка " + std::to_string(n + 1) + " «" + lines[n] +
-                                         "»: подходит к " + std::to_string(takers.size()) +
-                                         " сочетаниям, например " + JoinKeys(file.items[takers[0]]) +
-                                         " и " + JoinKeys(file.items[takers[1]]));
+      report.ambiguousHeadings.push_back(
+          "строка " + std::to_string(n + 1) + " «" + lines[n] + "»: подходит к " +
+          std::to_string(takers.size()) + " сочетаниям, например " +
+          JoinKeys(file.items[takers[0]]) + " и " + JoinKeys(file.items[takers[1]]));
     }
   }
   if (!lines.empty()) {

@@ -14,9 +14,9 @@ struct LibraryFileReport {
   bool missing = false;
   std::size_t headingCount = 0;
   std::size_t combinationCount = 0;
-  std::vector<std::string> malformedLines;       // "строка N: why"
-  std::vector<std::string> unansweredKeys;        // key combinations no heading answers
-  std::vector<std::string> ambiguousHeadings;     // headings that several combinations take
+  std::vector<std::string> malformedLines;     // "строка N: why"
+  std::vector<std::string> unansweredKeys;     // key combinations no heading answers
+  std::vector<std::string> ambiguousHeadings;  // headings that several combinations take
 
   bool complete() const {
     return !missing && malformedLines.empty() && unansweredKeys.empty() &&

@@ -33,7 +33,9 @@ void AppendSectionTitle(InterpretationText& out, std::string title) {
   out.Append("  ");
 }
 
-int SignNumberOf(double longitude) { return SignOfLongitude(longitude).value_or(0); }
+int SignNumberOf(double longitude) {
+  return SignOfLongitude(longitude).value_or(0);
+}
 
 // The ruler of a house and where it stands; ruler 0 when the cusp has no sign.
 struct HouseRuler {

@@ -48,7 +48,9 @@ EntryItem PlanetInHouseItem(int item, int house) {
   return {{std::string(ItemKey(item)), house > 0 ? HouseKey(house) : std::string(kNoKey)}};
 }
 
-EntryItem HouseInSignItem(int house, int sign) { return {{HouseSignKey(house), SignKey(sign)}}; }
+EntryItem HouseInSignItem(int house, int sign) {
+  return {{HouseSignKey(house), SignKey(sign)}};
+}
 
 EntryItem RulerInSignItem(int house, int rulerSign) {
   return {{HouseKey(house), SignKey(rulerSign)}};

@@ -16,7 +16,8 @@ inline constexpr std::string_view kRadixHousesInSignsFile = "\\Dann\\Radix\\DomZ
 inline constexpr std::string_view kRadixRulersInSignsFile = "\\Dann\\Radix\\Hozzod.txt";
 inline constexpr std::string_view kRadixRulersInHousesFile = "\\Dann\\Radix\\HozDom.txt";
 inline constexpr std::string_view kRadixAspectsFile = "\\Dann\\Radix\\aspec.txt";
-inline constexpr std::string_view kChildPlanetsInSignsFile = "\\Dann\\Radix\\Kinder\\KinderPlZn.txt";
+inline constexpr std::string_view kChildPlanetsInSignsFile =
+    "\\Dann\\Radix\\Kinder\\KinderPlZn.txt";
 inline constexpr std::string_view kChildHousesInSignsFile = "\\Dann\\Radix\\Kinder\\KinderAsc.txt";
 inline constexpr std::string_view kChildAspectsFile = "\\Dann\\Radix\\Kinder\\KinderAspect.txt";
 inline constexpr std::string_view kRadixPrefaceFile = "\\Dann\\Radix\\Begin.TXT";

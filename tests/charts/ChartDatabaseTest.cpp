@@ -50,9 +50,10 @@ TEST_F(ChartDatabaseTest, MissingFileOpensEmptyAndTheFirstSaveCreatesIt) {
 }
 
 TEST_F(ChartDatabaseTest, ReadsEveryLineBlankOnesIncluded) {
-  std::ofstream(File(), std::ios::binary) << "\xC6 ;  1. 1.2000 0:0 55.45 37.37 \xC3\xEE\xF1\xF2\xFC\xFF\r\n"
-                                          << "\r\n"
-                                          << "\xCC ; 15. 0.1980 12:30 56.01 92.45 \n";
+  std::ofstream(File(), std::ios::binary)
+      << "\xC6 ;  1. 1.2000 0:0 55.45 37.37 \xC3\xEE\xF1\xF2\xFC\xFF\r\n"
+      << "\r\n"
+      << "\xCC ; 15. 0.1980 12:30 56.01 92.45 \n";
   ChartDatabase database(File());
   EXPECT_FALSE(database.Load().has_value());
   ASSERT_EQ(database.lines().size(), 3u);

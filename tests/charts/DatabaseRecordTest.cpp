@@ -72,8 +72,8 @@ TEST(ParseDatabaseRecord, KeepsANameWithBlanksWhole) {
 TEST(ParseDatabaseRecord, TakesWhatTheRulesFindInHandEditedLines) {
   ChartForm blank;
   TakeDatabaseRecord("", blank);
-  EXPECT_EQ(blank.day(), 1);       // 0, clamped by the day control
-  EXPECT_EQ(blank.year(), 1880);   // 0, clamped
+  EXPECT_EQ(blank.day(), 1);      // 0, clamped by the day control
+  EXPECT_EQ(blank.year(), 1880);  // 0, clamped
   EXPECT_EQ(blank.monthIndex(), ChartForm::kNoMonth);
   EXPECT_EQ(blank.latitudeText, "0.00");
   EXPECT_EQ(blank.name, "");

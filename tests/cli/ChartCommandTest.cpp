@@ -38,8 +38,8 @@ TEST(ChartCommand, PrintsTheKochCuspsOfTheWorkedExample) {
   const auto run =
       RunCli("chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --houses K --json");
   ASSERT_EQ(run.status, 0) << run.output;
-  const std::vector<double> quoted = {143.121, 169.313, 194.15, 216.4,  271.331, 299.806,
-                                      323.121, 349.313, 14.15,  36.4,   91.331,  119.806};
+  const std::vector<double> quoted = {143.121, 169.313, 194.15, 216.4, 271.331, 299.806,
+                                      323.121, 349.313, 14.15,  36.4,  91.331,  119.806};
   const std::vector<double> cusps = Cusps(run.output);
   ASSERT_EQ(cusps.size(), 12u);
   for (std::size_t n = 0; n < 12; ++n) EXPECT_NEAR(cusps[n], quoted[n], 0.0005) << n + 1;

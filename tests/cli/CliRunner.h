@@ -32,6 +32,8 @@ inline CliResult RunCli(const std::string& arguments, bool withErrors = false) {
 }
 
 // The bundled data folder of the source tree (it holds Dann).
-inline std::string BundledData() { return std::string(VELORA_SOURCE_DIR) + "/data"; }
+inline std::string BundledData() {
+  return std::string(VELORA_SOURCE_DIR) + "/data";
+}
 
 }  // namespace velora::testing

@@ -41,7 +41,8 @@ TEST(InterpretCommand, ChildsTextHasNoRulersAndWritesRtfThatReadsBack) {
   const auto printed = RunCli("interpret --kind radix-child " + kDefaultChart, false);
   ASSERT_EQ(printed.status, 0) << printed.output;
   EXPECT_EQ(printed.output.find("Хозяева домов"), std::string::npos);
-  const auto saved = RunCli("interpret --kind radix-child --out " + out + " " + kDefaultChart, true);
+  const auto saved =
+      RunCli("interpret --kind radix-child --out " + out + " " + kDefaultChart, true);
   ASSERT_EQ(saved.status, 0) << saved.output;
   EXPECT_EQ(LinesFromRichText(ReadFileBytes(out)),
             SplitTextLines(printed.output, EmptyText::kNoLines));
@@ -51,9 +52,11 @@ TEST(InterpretCommand, MissingLibraryFileIsNamedAndTheTextSoFarKept) {
   testing::TemporaryFolder folder;
   std::filesystem::copy(BundledData(), folder.path(), std::filesystem::copy_options::recursive);
   std::filesystem::remove(folder.path() / "Dann" / "Radix" / "Hozzod.txt");
-  const auto run = RunCli("interpret --kind radix --date 1980-01-15 --time 12:30 --lat 56.01 "
-                          "--lon 92.45 --data " + folder.path().string(),
-                          true);
+  const auto run = RunCli(
+      "interpret --kind radix --date 1980-01-15 --time 12:30 --lat 56.01 "
+      "--lon 92.45 --data " +
+          folder.path().string(),
+      true);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("Hozzod.txt"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Положение Домов в знаках зодиака"), std::string::npos);
@@ -76,8 +79,9 @@ TEST(TextlibCheck, FindsTheBundledRadixLibraryComplete) {
 
 TEST(TextlibCheck, ReportsMissingFilesAndUnansweredKeys) {
   testing::TemporaryFolder folder;
-  folder.Write("Dann/Radix/Kinder/KinderAsc.txt",
-               Utf8ToCp1251("&1 дом в Овне\r\nтекст\r\n&1 дом в Овне и в Тельце\r\nтекст\r\n&&&&&\r\n"));
+  folder.Write(
+      "Dann/Radix/Kinder/KinderAsc.txt",
+      Utf8ToCp1251("&1 дом в Овне\r\nтекст\r\n&1 дом в Овне и в Тельце\r\nтекст\r\n&&&&&\r\n"));
   const auto run = RunCli("textlib check " + folder.path().string(), true);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("PLZODIAC.txt: файла нет"), std::string::npos) << run.output;

@@ -1,33 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
-#include <array>
-#include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "cli/CliRunner.h"
+
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
+using RunResult = velora::testing::CliResult;
 
 RunResult RunCli(const std::string& arguments) {
-  RunResult result;
-  const std::string command = std::string(VELORA_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  std::size_t read = 0;
-  while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    result.output.append(buffer.data(), read);
-  }
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return velora::testing::RunCli(arguments, true);
 }
 
 std::string FirstBytes(const std::filesystem::path& file, std::size_t count) {

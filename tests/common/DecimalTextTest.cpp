@@ -17,7 +17,9 @@ TEST(ParseDecimal, ReadsNumbersAsTyped) {
   EXPECT_EQ(ParseDecimal("1e2"), 100);
 }
 
-TEST(ParseDecimal, AcceptsADecimalComma) { EXPECT_EQ(ParseDecimal("56,01"), 56.01); }
+TEST(ParseDecimal, AcceptsADecimalComma) {
+  EXPECT_EQ(ParseDecimal("56,01"), 56.01);
+}
 
 TEST(ParseDecimal, RejectsEverythingElse) {
   for (const char* text : {"", " ", "abc", "56.01.02", "5 6", "--1", "1e", "0x10", "56°01", ".",

@@ -85,8 +85,7 @@ class PlanetWorkedValues : public ::testing::TestWithParam<PlanetCase> {};
 TEST_P(PlanetWorkedValues, MatchToAThousandthOfADegree) {
   const PlanetCase& c = GetParam();
   ExpectRoundsTo(ChartAt(Moment(2000, 1, 1, 12, 0))[c.body], c.quoted2000, 3, "1 January 2000");
-  ExpectRoundsTo(ChartAt(Moment(1980, 1, 15, 12, 0))[c.body], c.quoted1980, 3,
-                 "15 January 1980");
+  ExpectRoundsTo(ChartAt(Moment(1980, 1, 15, 12, 0))[c.body], c.quoted1980, 3, "15 January 1980");
 }
 
 INSTANTIATE_TEST_SUITE_P(

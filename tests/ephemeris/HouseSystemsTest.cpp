@@ -49,14 +49,14 @@ void ExpectCusps(const HouseCusps& cusps, const std::array<double, 12>& quoted) 
 
 TEST(HouseSystems, ReproduceTheWorkedTableFor1980) {
   const ChartInput form = DefaultForm();
-  ExpectCusps(Compute(form, 'M').cusps, {126.4, 156.4, 186.4, 216.4, 246.4, 276.4, 306.4, 336.4,
-                                         6.4, 36.4, 66.4, 96.4});
+  ExpectCusps(Compute(form, 'M').cusps,
+              {126.4, 156.4, 186.4, 216.4, 246.4, 276.4, 306.4, 336.4, 6.4, 36.4, 66.4, 96.4});
   ExpectCusps(Compute(form, 'A').cusps, {143.121, 173.121, 203.121, 233.121, 263.121, 293.121,
                                          323.121, 353.121, 23.121, 53.121, 83.121, 113.121});
   ExpectCusps(Compute(form, 'P').cusps, {143.121, 160.284, 183.657, 216.4, 258.049, 295.347,
                                          323.121, 340.284, 3.657, 36.4, 78.049, 115.347});
-  ExpectCusps(Compute(form, 'K').cusps, {143.121, 169.313, 194.15, 216.4, 271.331, 299.806,
-                                         323.121, 349.313, 14.15, 36.4, 91.331, 119.806});
+  ExpectCusps(Compute(form, 'K').cusps, {143.121, 169.313, 194.15, 216.4, 271.331, 299.806, 323.121,
+                                         349.313, 14.15, 36.4, 91.331, 119.806});
 }
 
 TEST(HouseSystems, LowerCaseCodesActAsTheirCapitals) {

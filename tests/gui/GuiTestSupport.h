@@ -2,11 +2,11 @@
 
 #include <QDir>
 
-#include <filesystem>
-#include <system_error>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <system_error>
 
 namespace velora::testing {
 

@@ -115,7 +115,9 @@ void WindowLayoutTest::everyWindowFitsItsTexts() {
     for (QWidget* b : controls) {
       if (a >= b || !a->isVisible() || !b->isVisible() || a->parentWidget() != b->parentWidget())
         continue;
-      if (a->objectName().isEmpty() || b->objectName().isEmpty() || a->window() != shown) continue;
+      if (a->objectName().isEmpty() || b->objectName().isEmpty()) continue;
+      // Other windows (the dialogs the main window owns) have geometries of their own.
+      if (a->window() != shown || b->window() != shown) continue;
       if (a->objectName() == "GroupBox1" || b->objectName() == "GroupBox1") continue;
       const QString pair = window + ": " + a->objectName() + " / " + b->objectName();
       QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(pair));

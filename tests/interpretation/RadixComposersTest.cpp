@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "common/Cp1251.h"
-#include "common/Utf8Text.h"
 #include "common/UserError.h"
+#include "common/Utf8Text.h"
 #include "interpretation/ChartKeys.h"
 #include "interpretation/CipherKeys.h"
 #include "interpretation/InterpretationDispatcher.h"
@@ -36,12 +36,12 @@ TEST(ChartKeys, HousesOpenAtTheirCuspAndMayWrapThroughZero) {
   HouseCusps cusps;
   for (int h = 1; h <= 12; ++h) cusps[h] = std::fmod(10 + 30.0 * (h - 1) + 360, 360);
   cusps[12] = 340;
-  EXPECT_EQ(HouseOfLongitude(10, cusps), 1);   // on cusp 1
+  EXPECT_EQ(HouseOfLongitude(10, cusps), 1);  // on cusp 1
   EXPECT_EQ(HouseOfLongitude(39.99, cusps), 1);
   EXPECT_EQ(HouseOfLongitude(40, cusps), 2);
   EXPECT_EQ(HouseOfLongitude(350, cusps), 12);  // cusp 12 at 340, cusp 1 at 10
   EXPECT_EQ(HouseOfLongitude(5, cusps), 12);
-  EXPECT_EQ(HouseOfLongitude(360, cusps), 0);   // in no house
+  EXPECT_EQ(HouseOfLongitude(360, cusps), 0);  // in no house
 }
 
 TEST(ChartKeys, HouseKeysDoNotContainEachOther) {

@@ -15,7 +15,7 @@
 #include "aspects/RadixAspects.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
-#include "common/CaseInsensitivePath.h"
+#include "cli/DataDirectoryOption.h"
 #include "render/QtCanvas.h"
 #include "wheel/BodyPlacement.h"
 #include "wheel/ChartHouses.h"
@@ -69,26 +69,6 @@ PictureSize PictureSizeFromOptions(const ParsedOptions& options) {
   };
   if (!fits(width) || !fits(height)) throw UsageError(bad);
   return {*width, *height};
-}
-
-bool HoldsDann(const std::filesystem::path& directory) {
-  return FindPathIgnoringCase(directory, "Dann").has_value();
-}
-
-std::filesystem::path ExecutableDirectory() {
-  std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : executable.parent_path();
-}
-
-std::filesystem::path DataDirectoryFromOptions(const ParsedOptions& options) {
-  if (auto given = options.value("data")) return *given;
-  std::error_code error;
-  const std::filesystem::path current = std::filesystem::current_path(error);
-  if (!error && HoldsDann(current)) return current;
-  const std::filesystem::path besideProgram = ExecutableDirectory();
-  if (!besideProgram.empty() && HoldsDann(besideProgram)) return besideProgram;
-  return error ? std::filesystem::path(".") : current;
 }
 
 bool HasSecondChart(const ParsedOptions& options) {
