@@ -4,6 +4,7 @@
     times.txt  -> data/Dann/Times.TXT       (Windows-1251, CR LF)
     gorod.txt  -> data/Dann/Gorod.TXT       (Windows-1251, CR LF)
     help.htm   -> data/Dann/Help/Help.htm   (UTF-8, CR LF)
+    basa.txt   -> data/Dann/Basa.TXT        (Windows-1251, CR LF; sample chart database)
 
 Usage: python3 tools/reference/make_reference.py [--out DANN_DIR]
 The output is the same byte for byte on every run. Any fault in a source
@@ -193,6 +194,10 @@ def main():
     gorod_source = HERE / "gorod.txt"
     gorod_lines, places = build_gorod(gorod_source)
     write_cp1251(gorod_lines, out / "Gorod.TXT", gorod_source)
+
+    # Database lines keep every blank: a record with an empty name ends in one.
+    basa = (HERE / "basa.txt").read_text(encoding="utf-8").splitlines()
+    (out / "Basa.TXT").write_bytes("".join(line + "\r\n" for line in basa).encode("cp1251"))
 
     anchors = build_help(HERE / "help.htm", out / "Help" / "Help.htm")
     print(f"Times.TXT, Gorod.TXT ({places} мест), Help/Help.htm ({anchors} якорей) -> {out}")
