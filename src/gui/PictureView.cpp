@@ -12,11 +12,7 @@ PictureView::PictureView(QWidget* parent, int widthPixels, int heightPixels)
 void PictureView::ResizePicture(int widthPixels, int heightPixels) {
   if (widthPixels == canvas_->widthPixels() && heightPixels == canvas_->heightPixels()) return;
   auto resized = std::make_unique<QtCanvas>(widthPixels, heightPixels);
-  {
-    // The new canvas is ours alone here; its image is copied into before any drawing.
-    QPainter painter(const_cast<QImage*>(&resized->image()));
-    painter.drawImage(0, 0, canvas_->image());
-  }
+  resized->PaintImage({0, 0}, canvas_->image());
   canvas_ = std::move(resized);
   setFixedSize(widthPixels, heightPixels);
   update();

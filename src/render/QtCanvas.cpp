@@ -51,6 +51,11 @@ void QtCanvas::FillEllipse(PixelPoint topLeft, PixelPoint bottomRight) {
   painter.drawEllipse(QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y)));
 }
 
+void QtCanvas::PaintImage(PixelPoint topLeft, const QImage& image) {
+  QPainter painter(&image_);
+  painter.drawImage(topLeft.x, topLeft.y, image);
+}
+
 void QtCanvas::FillRectangle(PixelPoint topLeft, PixelPoint bottomRight) {
   QPainter painter(&image_);
   painter.fillRect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y,

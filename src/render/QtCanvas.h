@@ -25,6 +25,9 @@ class QtCanvas : public Canvas {
   void DrawPicture(PixelPoint topLeft, const GlyphPicture& picture) override;
 
   const QImage& image() const { return image_; }
+  // Paints another picture over this one with its top-left corner at `topLeft` (used to keep
+  // what was drawn when the picture is resized).
+  void PaintImage(PixelPoint topLeft, const QImage& image);
 
   // Writes the picture as PNG or BMP by the file's extension (".png", ".bmp", any case); throws
   // UserError when the extension is neither or the file cannot be written.
