@@ -63,6 +63,7 @@ struct MainViewState {
   bool stepBackVisible = false;        // Button2 "<"
   bool stepForwardVisible = false;     // Button3 ">"
   bool interpretationVisible = false;  // Button4 "Интерпретация"
+  bool interpretationEnabled = false;  // whether the current kind of chart has text yet
   bool showPictureVisible = false;     // Button5 "Карта"
   bool showTextVisible = false;        // Button6 "Текст"
 

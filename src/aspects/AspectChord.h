@@ -4,7 +4,8 @@
 
 namespace velora {
 
-// The radius of the aspect chords: Trunc(H * 0.4 * 0.35), the wheel's innermost circle.
+// The radius of the aspect chords: Trunc(H * 0.4 * 0.35), where the first chart's ticks end,
+// just inside the wheel's innermost circle.
 int AspectChordRadiusPixels(int heightPixels);
 
 // The point of a longitude on the circle of `radiusPixels` about the wheel centre of the canvas:

@@ -1,11 +1,14 @@
 #include "charts/ChartDatabase.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <system_error>
 
 #include "common/CaseInsensitivePath.h"
 #include "common/Cp1251.h"
 #include "common/TextLines.h"
+#include "common/UserError.h"
 
 namespace velora {
 namespace {
@@ -13,21 +16,24 @@ namespace {
 constexpr const char* kDatabaseName = "Basa.TXT";
 
 bool CanWriteInto(const std::filesystem::path& folder) {
+  return ::access(folder.c_str(), W_OK) == 0;
+}
+
+void SeedFrom(const std::filesystem::path& seed, const std::filesystem::path& file) {
   std::error_code error;
-  const std::filesystem::path probe = folder / ".velora-write-probe";
-  {
-    std::FILE* file = std::fopen(probe.c_str(), "wb");
-    if (file == nullptr) return false;
-    std::fclose(file);
+  if (!std::filesystem::is_regular_file(seed, error)) return;
+  std::filesystem::create_directories(file.parent_path(), error);
+  if (!std::filesystem::copy_file(seed, file, error) || error) {
+    throw UserError("Не удаётся создать файл базы данных «" + file.string() + "» из «" +
+                    seed.string() + "»");
   }
-  std::filesystem::remove(probe, error);
-  return true;
 }
 
 }  // namespace
 
 std::optional<std::string> ChartDatabase::Load() {
   std::error_code error;
+  if (!std::filesystem::exists(file_, error) && seed_) SeedFrom(*seed_, file_);
   if (!std::filesystem::exists(file_, error)) {
     lines_.clear();
     return "Файл базы данных " + file_.string() +
@@ -51,22 +57,14 @@ void ChartDatabase::Remove(int index) {
   lines_.erase(lines_.begin() + index);
 }
 
-std::filesystem::path ResolveDatabaseFile(const std::filesystem::path& dataDirectory,
-                                          const std::filesystem::path& userDataDirectory) {
-  const std::filesystem::path bundledFolder = dataDirectory / "Dann";
+DatabaseLocation ResolveDatabaseLocation(const std::filesystem::path& dataDirectory,
+                                         const std::filesystem::path& userDataDirectory) {
+  const std::filesystem::path bundledFolder =
+      FindPathIgnoringCase(dataDirectory, "Dann").value_or(dataDirectory / "Dann");
   const std::filesystem::path bundled =
-      FindPathIgnoringCase(dataDirectory, std::filesystem::path("Dann") / kDatabaseName)
-          .value_or(bundledFolder / kDatabaseName);
-  if (CanWriteInto(bundledFolder)) return bundled;
-
-  std::error_code error;
-  const std::filesystem::path userFolder = userDataDirectory / "Dann";
-  std::filesystem::create_directories(userFolder, error);
-  const std::filesystem::path own = userFolder / kDatabaseName;
-  if (!std::filesystem::exists(own, error) && std::filesystem::exists(bundled, error)) {
-    std::filesystem::copy_file(bundled, own, error);
-  }
-  return own;
+      FindPathIgnoringCase(bundledFolder, kDatabaseName).value_or(bundledFolder / kDatabaseName);
+  if (CanWriteInto(bundledFolder)) return {bundled, std::nullopt};
+  return {userDataDirectory / "Dann" / kDatabaseName, bundled};
 }
 
 }  // namespace velora

@@ -113,8 +113,8 @@ void AspectSettingsWindow::AddAngle() {
 }
 
 void AspectSettingsWindow::RemoveSelected() {
-  if (list_->selectedItems().isEmpty()) return;
-  settings_.Select(list_->currentRow());
+  // The settings hold the selection: the list's own, or the last entry after an aspect drawing
+  // has read the list. With nothing selected nothing happens.
   settings_.RemoveSelected();
   ShowEntries();
 }

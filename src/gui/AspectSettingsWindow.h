@@ -27,11 +27,14 @@ class AspectSettingsWindow : public QDialog {
   // The colour of swatch K (1..10), as the colour chooser sets it.
   void SetSwatchColour(int swatch, const QColor& colour);
 
+  // Shows the list and its selection as the settings hold them (a drawing that read the list
+  // leaves the selection on the last entry).
+  void ShowEntries();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void ShowEntries();
   void ShowSwatches();
 
   AspectSettings& settings_;

@@ -27,7 +27,7 @@ std::filesystem::path UserDataFolder() {
 DatabaseWindow::DatabaseWindow(QWidget* owner, Program& program)
     : QDialog(owner),
       program_(program),
-      database_(ResolveDatabaseFile(program.workspace().dataDirectory, UserDataFolder())) {
+      database_(ResolveDatabaseLocation(program.workspace().dataDirectory, UserDataFolder())) {
   setObjectName("TBase");
   setWindowTitle("База данных");
   setModal(false);

@@ -1,7 +1,5 @@
 #include "gui/MainWindow.h"
 
-#include "app/InterpretationCommand.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -16,6 +14,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/InterpretationCommand.h"
 #include "app/MainLayout.h"
 #include "app/OutputFiles.h"
 #include "common/UserError.h"
@@ -202,6 +201,8 @@ void MainWindow::ApplyView(const MainViewState& view) {
   stepBack_->setVisible(view.stepBackVisible);
   stepForward_->setVisible(view.stepForwardVisible);
   interpretation_->setVisible(view.interpretationVisible);
+  interpretation_->setEnabled(view.interpretationEnabled);
+  interpretation_->setToolTip(view.interpretationEnabled ? QString() : kLaterVersionTip);
   showPicture_->setVisible(view.showPictureVisible);
   showText_->setVisible(view.showTextVisible);
   if (view.textRevision != shownTextRevision_) {

@@ -18,6 +18,7 @@
 #include "gui/PictureView.h"
 #include "gui/ScanStepWindow.h"
 #include "gui/SecondChartWindow.h"
+#include "interpretation/InterpretationDispatcher.h"
 #include "wheel/GlyphPictures.h"
 
 namespace velora::gui {
@@ -89,9 +90,11 @@ void Program::Run(const std::function<void(CommandContext&)>& command) {
 }
 
 void Program::Sync() {
+  view_.interpretationEnabled = InterpretationAvailable(workspace_.chartKind);
   mainWindow_->ApplyView(view_);
   firstChartWindow_->LoadFromForm();
   secondChartWindow_->LoadFromForm();
+  aspectSettingsWindow_->ShowEntries();
   secondChartWindow_->ApplyArrangement(view_.secondChart);
   if (!view_.listingCaption.empty()) {
     listingWindow_->setWindowTitle(FromUtf8(view_.listingCaption));

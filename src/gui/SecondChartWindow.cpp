@@ -69,7 +69,13 @@ void SecondChartWindow::ApplyArrangement(const SecondChartArrangement& arrangeme
       timeNote_->move(timeNote_->x(), longitudeLabel_->y() - 20);
       break;
   }
-  // The month box would cover the long solar prompt in its label; it is hidden there anyway.
+  // The month label may still hold the long solar prompt when the lunar arrangement shows the box
+  // again; the box then moves under the label, into the day row that this arrangement leaves
+  // empty.
+  constexpr int kMonthBoxLeftPixels = 200, kMonthRowTopPixels = 40, kDayRowTopPixels = 72;
+  const bool labelFits = monthLabel_->x() + monthLabel_->width() + 4 <= kMonthBoxLeftPixels;
+  month_->move(labelFits ? kMonthBoxLeftPixels : monthLabel_->x(),
+               labelFits ? kMonthRowTopPixels : kDayRowTopPixels);
   month_->setVisible(arrangement.monthVisible);
   for (QSpinBox* spin : {day_, hour_, minute_}) spin->setVisible(arrangement.dayHourMinuteVisible);
   lunarPrompt_->setVisible(arrangement.lunarPromptVisible);

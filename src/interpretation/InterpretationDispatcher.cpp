@@ -34,6 +34,11 @@ void WriteTransitHeader(const Workspace& workspace, InterpretationText& out) {
 
 }  // namespace
 
+bool InterpretationAvailable(std::string_view chartKind) {
+  return chartKind == "Радикс" || chartKind == "Радикс детский" || chartKind == "Транзит" ||
+         chartKind == "Транзит медицинский" || chartKind == "Соляр" || chartKind == "Лунар";
+}
+
 void RunInterpretation(Workspace& workspace, std::string_view chartKind,
                        const std::filesystem::path& dataDirectory, InterpretationText& out) {
   out.Clear();

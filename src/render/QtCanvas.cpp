@@ -48,7 +48,10 @@ void QtCanvas::FillEllipse(PixelPoint topLeft, PixelPoint bottomRight) {
   QPainter painter(&image_);
   painter.setPen(QPen(ToQColor(penColour_), 0));
   painter.setBrush(Qt::white);
-  painter.drawEllipse(QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y)));
+  // The outline runs through the box's corners (width, not width + 1, as QRect's inclusive
+  // corner form would give), so a circle about the wheel centre stays centred on the spokes.
+  painter.drawEllipse(
+      QRect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
 }
 
 void QtCanvas::PaintImage(PixelPoint topLeft, const QImage& image) {

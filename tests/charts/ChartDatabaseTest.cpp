@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "common/FileBytes.h"
 #include "common/UserError.h"
@@ -18,6 +19,21 @@ namespace velora {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Runs `check` in a child process without the superuser's rights (as "nobody" when the tests run
+// as root), so that folder permissions apply to it; true when the check passed.
+bool PassesWithoutSuperuser(const std::function<bool()>& check) {
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    constexpr unsigned kNobody = 65534;
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class ChartDatabaseTest : public ::testing::Test {
  protected:
@@ -79,13 +95,22 @@ TEST_F(ChartDatabaseTest, RemovingChangesOnlyTheListUntilSaved) {
 }
 
 TEST_F(ChartDatabaseTest, FailedWriteKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
   std::ofstream(File(), std::ios::binary) << "old\r\n";
-  ChartDatabase database(File());
-  database.Load();
-  database.Append("new");
-  fs::permissions(folder_ / "Dann", fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_THROW(database.Save(), UserError);
+  // The data folder is not writable for an ordinary user.
+  fs::permissions(folder_ / "Dann", fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_TRUE(PassesWithoutSuperuser([this] {
+    ChartDatabase database(File());
+    database.Load();
+    database.Append("new");
+    try {
+      database.Save();
+    } catch (const UserError&) {
+      return true;
+    }
+    return false;
+  })) << "the failed write was not reported";
   EXPECT_EQ(ReadFileBytes(File()), "old\r\n");
 }
 
@@ -127,18 +152,46 @@ TEST_F(ChartDatabaseTest, NameWithoutAWindowsCodeIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(ReadFileBytes(File()), "old\r\n");
 }
 
+TEST_F(ChartDatabaseTest, SeedFileFillsAMissingDatabaseOnFirstUse) {
+  std::ofstream(File(), std::ios::binary) << "seed\r\n";
+  const fs::path own = folder_ / "user" / "Dann" / "Basa.TXT";
+  ChartDatabase database(DatabaseLocation{own, File()});
+  EXPECT_FALSE(database.Load().has_value());
+  EXPECT_EQ(ReadFileBytes(own), "seed\r\n");
+  database.Append("new");
+  database.Save();
+  EXPECT_EQ(ReadFileBytes(File()), "seed\r\n") << "the bundled file is left alone";
+  ChartDatabase again(DatabaseLocation{own, File()});
+  again.Load();
+  EXPECT_EQ(again.lines(), (std::vector<std::string>{"seed", "new"}));
+}
+
 TEST_F(ChartDatabaseTest, WritableDataFolderKeepsItsOwnDatabase) {
   std::ofstream(File(), std::ios::binary) << "x\r\n";
-  EXPECT_EQ(ResolveDatabaseFile(folder_, folder_ / "user"), File());
+  const DatabaseLocation location = ResolveDatabaseLocation(folder_, folder_ / "user");
+  EXPECT_EQ(location.file, File());
+  EXPECT_FALSE(location.seed.has_value());
+  EXPECT_FALSE(fs::exists(folder_ / "user"));
 }
 
 TEST_F(ChartDatabaseTest, ReadOnlyDataFolderSeedsTheUsersOwnCopy) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
   std::ofstream(File(), std::ios::binary) << "bundled\r\n";
-  fs::permissions(folder_ / "Dann", fs::perms::owner_read | fs::perms::owner_exec);
-  const fs::path resolved = ResolveDatabaseFile(folder_, folder_ / "user");
-  EXPECT_EQ(resolved, folder_ / "user" / "Dann" / "Basa.TXT");
-  EXPECT_EQ(ReadFileBytes(resolved), "bundled\r\n");
+  fs::permissions(folder_, fs::perms::all);
+  fs::permissions(folder_ / "Dann", fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(File(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const fs::path user = folder_ / "user";
+  fs::create_directories(user);
+  fs::permissions(user, fs::perms::all);
+  EXPECT_TRUE(PassesWithoutSuperuser([&] {
+    const DatabaseLocation location = ResolveDatabaseLocation(folder_, user);
+    if (location.file != user / "Dann" / "Basa.TXT" || fs::exists(location.file)) return false;
+    ChartDatabase database(location);
+    return !database.Load().has_value() &&
+           database.lines() == std::vector<std::string>{"bundled"} &&
+           ReadFileBytes(location.file) == "bundled\r\n";
+  }));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,6 +45,8 @@ class MainWindowTest : public QObject {
   void referenceTextsAreShownOrReported();
   void laterComputationsAreDisabledWithATooltip();
   void interpretationReplacesThePictureWithTheText();
+  void aspectListSelectionIsLeftOnTheLastEntryByADrawing();
+  void interpretationWaitsForKindsWithoutTextYet();
   void startWithoutPicturesSaysSoAndStillDraws();
 
  private:
@@ -348,6 +351,31 @@ void MainWindowTest::interpretationReplacesThePictureWithTheText() {
   QTest::mouseClick(Control<QPushButton>("TForm1", "Button6"), Qt::LeftButton);
   QVERIFY(Control<QWidget>("TForm1", "RichEdit1")->isVisible());
   QVERIFY(!Control<QWidget>("TForm1", "Image1")->isVisible());
+}
+
+void MainWindowTest::interpretationWaitsForKindsWithoutTextYet() {
+  Trigger("Карта/Добавить карту/Синастрия/Кармическая");
+  QPushButton* interpretation = Control<QPushButton>("TForm1", "Button4");
+  QVERIFY(interpretation->isVisible());
+  QVERIFY(!interpretation->isEnabled());
+  QCOMPARE(interpretation->toolTip(), QString(velora::gui::kLaterVersionTip));
+  Trigger("Карта/Радикс/Детский");
+  QVERIFY(interpretation->isEnabled());
+}
+
+void MainWindowTest::aspectListSelectionIsLeftOnTheLastEntryByADrawing() {
+  Trigger("Установки/Аспекты");
+  QListWidget* list = Control<QListWidget>("TAspUst", "ListBox1");
+  QCOMPARE(list->currentRow(), -1);
+  QTest::mouseClick(Control<QPushButton>("TAspUst", "Button2"), Qt::LeftButton);
+  QCOMPARE(list->count(), 5);  // nothing selected: nothing removed
+  // Drawing the chart reads the list by walking its selection to the last entry.
+  Trigger("Карта/Радикс/Взрослый");
+  Trigger("Установки/Аспекты");
+  QCOMPARE(list->currentRow(), 4);
+  QTest::mouseClick(Control<QPushButton>("TAspUst", "Button2"), Qt::LeftButton);
+  QCOMPARE(list->count(), 4);
+  QCOMPARE(list->item(3)->text(), QString("120"));
 }
 
 void MainWindowTest::startWithoutPicturesSaysSoAndStillDraws() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <unistd.h>
 #include <QGuiApplication>
 #include <QImage>
@@ -81,6 +83,25 @@ TEST_F(QtCanvasTest, WheelOnTheMainPictureSize) {
   // Inside the innermost circle and beyond the outer one the picture stays white.
   EXPECT_TRUE(IsColour(image.pixel(176, 172), colours::kWhite));
   EXPECT_TRUE(IsColour(image.pixel(500, 300), colours::kWhite));
+}
+
+TEST_F(QtCanvasTest, EllipseStaysInsideItsBox) {
+  QtCanvas canvas(100, 100);
+  canvas.FillEllipse({40, 40}, {60, 60});
+  int left = 100, right = -1, top = 100, bottom = -1;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      if (canvas.image().pixel(x, y) == qRgb(255, 255, 255)) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  EXPECT_EQ(left, 40);
+  EXPECT_EQ(right, 60);
+  EXPECT_EQ(top, 40);
+  EXPECT_EQ(bottom, 60);
 }
 
 TEST_F(QtCanvasTest, PictureWhiteIsTransparentAndTextIsBlack) {
