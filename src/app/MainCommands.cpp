@@ -1,16 +1,14 @@
 #include "app/MainCommands.h"
 
+#include "app/ChartPictures.h"
+
 #include "app/SecondChartModes.h"
 #include "aspects/CrossAspects.h"
-#include "aspects/RadixAspects.h"
 #include "aspects/SeparationGrid.h"
 #include "charts/FormMoment.h"
-#include "wheel/BodyPlacement.h"
-#include "wheel/ChartHouses.h"
 #include "wheel/ClearPicture.h"
 #include "wheel/HouseCuspList.h"
 #include "wheel/PositionList.h"
-#include "wheel/ZodiacWheel.h"
 
 namespace velora {
 namespace {
@@ -32,31 +30,14 @@ void LayoutAndHideAbout(CommandContext& context) {
   context.view.aboutVisible = false;
 }
 
-// ClearPicture of the main window: the text view hidden, the picture painted blank.
-void ClearMainPicture(CommandContext& context) {
-  context.view.textVisible = false;
-  ClearPicture(context.surfaces.picture());
-}
-
 void RadixSequence(CommandContext& context) {
-  Workspace& workspace = context.workspace;
-  Canvas& picture = context.surfaces.picture();
-  ClearMainPicture(context);
-  DrawWheel(workspace, picture);
-  DrawChartPlanets(workspace, picture, 1);
-  ListChartPositions(workspace, picture, 1);
-  DrawChartHouses(workspace, picture, 1);
-  ListHouseCusps(workspace, picture, 1);
-  DrawRadixAspects(workspace, picture);
+  context.view.textVisible = false;
+  DrawRadixPicture(context.workspace, context.surfaces.picture());
 }
 
 void InnerChartSequence(CommandContext& context) {
-  Workspace& workspace = context.workspace;
-  Canvas& picture = context.surfaces.picture();
-  ClearMainPicture(context);
-  DrawWheel(workspace, picture);
-  DrawChartPlanets(workspace, picture, 1);
-  DrawChartHouses(workspace, picture, 1);
+  context.view.textVisible = false;
+  DrawInnerChart(context.workspace, context.surfaces.picture());
 }
 
 void WriteTransitCaption(Canvas& picture) {
@@ -64,17 +45,11 @@ void WriteTransitCaption(Canvas& picture) {
                    chart_kinds::kTransit);
 }
 
-// The second chart on the outer ring: bodies and positions, and houses unless the work is a
-// classic transit.
+// The second chart on the outer ring, with its houses unless the work is a classic transit.
 void DrawSecondChart(CommandContext& context) {
   Workspace& workspace = context.workspace;
-  Canvas& picture = context.surfaces.picture();
-  DrawChartPlanets(workspace, picture, 2);
-  ListChartPositions(workspace, picture, 2);
-  if (workspace.chartKind != chart_kinds::kTransit) {
-    DrawChartHouses(workspace, picture, 2);
-    ListHouseCusps(workspace, picture, 2);
-  }
+  DrawOuterChart(workspace, context.surfaces.picture(),
+                 workspace.chartKind != chart_kinds::kTransit);
 }
 
 void RunRadix(CommandContext& context, const char* kind) {
@@ -347,11 +322,7 @@ void ShowSecondChart(CommandContext& context) {
   MainViewState& view = context.view;
   Canvas& picture = context.surfaces.picture();
   LayoutAndHideAbout(context);
-  view.textVisible = false;
-  ClearMainPicture(context);
-  DrawWheel(workspace, picture);
-  DrawChartPlanets(workspace, picture, 1);
-  DrawChartHouses(workspace, picture, 1);
+  InnerChartSequence(context);
   DrawCrossAspects(workspace, picture);
   view.pictureVisible = true;
   view.textVisible = false;

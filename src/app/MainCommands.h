@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ChartKinds.h"
 #include "app/MainViewState.h"
 #include "app/Workspace.h"
 #include "wheel/Canvas.h"
@@ -24,22 +25,6 @@ struct CommandContext {
   MainViewState& view;
   CommandSurfaces& surfaces;
 };
-
-// The values of ChartKind the commands set.
-namespace chart_kinds {
-inline constexpr const char* kRadix = "Радикс";
-inline constexpr const char* kChildRadix = "Радикс детский";
-inline constexpr const char* kTransit = "Транзит";
-inline constexpr const char* kMedicalTransit = "Транзит медицинский";
-inline constexpr const char* kSolar = "Соляр";
-inline constexpr const char* kLunar = "Лунар";
-inline constexpr const char* kDirections = "Дирекция";
-inline constexpr const char* kPartnerWaiting = "Синастрия ожидания";
-inline constexpr const char* kKarmicSynastry = "Синастрия карма";
-inline constexpr const char* kEroticSynastry = "Эротика";
-inline constexpr const char* kPartnershipSynastry = "Синастрия партнерство";
-inline constexpr const char* kFatigue = "Усталость";
-}  // namespace chart_kinds
 
 // The main window's menu commands and buttons. Each acts on the workspace, the view state and
 // the surfaces in the order of its row of the command table; a UserError (a latitude that is

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/Cp1251.h"
+#include "common/Utf8Text.h"
 
 namespace velora {
 namespace {
@@ -14,30 +15,6 @@ constexpr const char* kHeader =
     "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1"
     "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset204 Courier New;}}"
     "\\pard\\plain\\f0\\fs20 ";
-
-// Decodes one UTF-8 character at `pos`, advancing it; malformed bytes read as U+FFFD.
-char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
-  const unsigned char lead = static_cast<unsigned char>(text[pos++]);
-  int extra = 0;
-  char32_t code = lead;
-  if (lead >= 0xF0) {
-    extra = 3;
-    code = lead & 0x07;
-  } else if (lead >= 0xE0) {
-    extra = 2;
-    code = lead & 0x0F;
-  } else if (lead >= 0xC0) {
-    extra = 1;
-    code = lead & 0x1F;
-  } else if (lead >= 0x80) {
-    return 0xFFFD;
-  }
-  for (int n = 0; n < extra; ++n) {
-    if (pos >= text.size()) return 0xFFFD;
-    code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
-  }
-  return code;
-}
 
 void AppendEscaped(std::string& out, char32_t code) {
   char escape[24];
@@ -57,24 +34,6 @@ void AppendEscaped(std::string& out, char32_t code) {
     // \u takes a signed 16-bit number; '?' is what readers without Unicode show.
     std::snprintf(escape, sizeof escape, "\\u%d?", static_cast<int>(static_cast<int16_t>(code)));
     out += escape;
-  }
-}
-
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
   }
 }
 

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/ChartKinds.h"
 #include "app/RichText.h"
 #include "app/Workspace.h"
 #include "cli/ChartOptions.h"
@@ -16,8 +17,8 @@ namespace velora::cli {
 namespace {
 
 std::string ChartKindOf(const std::string& kind) {
-  if (kind == "radix") return "Радикс";
-  if (kind == "radix-child") return "Радикс детский";
+  if (kind == "radix") return chart_kinds::kRadix;
+  if (kind == "radix-child") return chart_kinds::kChildRadix;
   throw UsageError("--kind: вид толкования «" + kind + "» неизвестен (radix или radix-child)");
 }
 

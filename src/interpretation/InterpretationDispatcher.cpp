@@ -1,7 +1,9 @@
 #include "interpretation/InterpretationDispatcher.h"
 
+#include <initializer_list>
 #include <string>
 
+#include "app/ChartKinds.h"
 #include "derived/WeekdayName.h"
 #include "interpretation/RadixComposers.h"
 #include "interpretation/RadixEntryItems.h"
@@ -35,30 +37,34 @@ void WriteTransitHeader(const Workspace& workspace, InterpretationText& out) {
 }  // namespace
 
 bool InterpretationAvailable(std::string_view chartKind) {
-  return chartKind == "Радикс" || chartKind == "Радикс детский" || chartKind == "Транзит" ||
-         chartKind == "Транзит медицинский" || chartKind == "Соляр" || chartKind == "Лунар";
+  using namespace chart_kinds;
+  for (const char* kind : {kRadix, kChildRadix, kTransit, kMedicalTransit, kSolar, kLunar}) {
+    if (chartKind == kind) return true;
+  }
+  return false;
 }
 
 void RunInterpretation(Workspace& workspace, std::string_view chartKind,
                        const std::filesystem::path& dataDirectory, InterpretationText& out) {
   out.Clear();
   const ChartForm& second = workspace.secondChart;
-  if (chartKind == "Радикс") {
+  using namespace chart_kinds;
+  if (chartKind == kRadix) {
     WriteRadixHeader(workspace, dataDirectory, out);
     ComposeRadix(workspace, dataDirectory, RadixReader::kAdult, out);
     ComposeRulersInSigns(workspace, dataDirectory, out);
     ComposeRulersInHouses(workspace, dataDirectory, out);
     ComposeRadixAspects(workspace, dataDirectory, RadixReader::kAdult, out);
-  } else if (chartKind == "Радикс детский") {
+  } else if (chartKind == kChildRadix) {
     WriteRadixHeader(workspace, dataDirectory, out);
     ComposeRadix(workspace, dataDirectory, RadixReader::kChild, out);
     ComposeRadixAspects(workspace, dataDirectory, RadixReader::kChild, out);
-  } else if (chartKind == "Транзит" || chartKind == "Транзит медицинский") {
+  } else if (chartKind == kTransit || chartKind == kMedicalTransit) {
     WriteTransitHeader(workspace, out);
-  } else if (chartKind == "Соляр") {
+  } else if (chartKind == kSolar) {
     out.Append("Описание карты Солнечного возвращения  " + workspace.firstChart.name);
     out.Append("На  " + std::to_string(second.year()) + " год");
-  } else if (chartKind == "Лунар") {
+  } else if (chartKind == kLunar) {
     out.Append("Лунар  " + workspace.firstChart.name);
     out.Append("На  " + std::to_string(second.day()) + " " + MonthName(second) + " " +
                std::to_string(second.year()));

@@ -10,19 +10,13 @@
 #include <string>
 #include <system_error>
 
+#include "app/ChartPictures.h"
 #include "app/Workspace.h"
 #include "aspects/CrossAspects.h"
-#include "aspects/RadixAspects.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "cli/DataDirectoryOption.h"
 #include "render/QtCanvas.h"
-#include "wheel/BodyPlacement.h"
-#include "wheel/ChartHouses.h"
-#include "wheel/ClearPicture.h"
-#include "wheel/HouseCuspList.h"
-#include "wheel/PositionList.h"
-#include "wheel/ZodiacWheel.h"
 
 namespace velora::cli {
 namespace {
@@ -106,30 +100,13 @@ void EnsureGuiApplication() {
   static QGuiApplication application(argumentCount, argumentValues);
 }
 
-// The radix picture: wheel, bodies, positions, houses, cusps, aspects.
-void DrawOneChart(Workspace& workspace, Canvas& canvas) {
-  ClearPicture(canvas);
-  DrawWheel(workspace, canvas);
-  DrawChartPlanets(workspace, canvas, 1);
-  ListChartPositions(workspace, canvas, 1);
-  DrawChartHouses(workspace, canvas, 1);
-  ListHouseCusps(workspace, canvas, 1);
-  DrawRadixAspects(workspace, canvas);
-}
-
 // The second chart around the first, as "Добавить в карту" draws it for a chart that is not a
 // classic transit: with the second chart's houses and cusp list and without a caption.
 void DrawTwoCharts(Workspace& workspace, Canvas& canvas) {
-  ClearPicture(canvas);
-  DrawWheel(workspace, canvas);
-  DrawChartPlanets(workspace, canvas, 1);
-  DrawChartHouses(workspace, canvas, 1);
+  DrawInnerChart(workspace, canvas);
   DrawCrossAspects(workspace, canvas);
   workspace.ReadChartInputFrom(2);
-  DrawChartPlanets(workspace, canvas, 2);
-  ListChartPositions(workspace, canvas, 2);
-  DrawChartHouses(workspace, canvas, 2);
-  ListHouseCusps(workspace, canvas, 2);
+  DrawOuterChart(workspace, canvas, true);
 }
 
 }  // namespace
@@ -162,7 +139,7 @@ int RunWheelCommand(const std::vector<std::string>& arguments) {
   if (twoCharts) {
     DrawTwoCharts(workspace, canvas);
   } else {
-    DrawOneChart(workspace, canvas);
+    DrawRadixPicture(workspace, canvas);
   }
   canvas.Save(outputFile);
   return kExitSuccess;
