@@ -41,6 +41,9 @@ sys.path.insert(0, str(HERE))
 
 from meanings import ITEMS, SIGNS, HOUSES, ASPECTS  # noqa: E402
 
+# Body lines are wrapped to what the program's text view shows at its first size (about 50
+# characters of its fixed-pitch font); a heading may run longer, up to MAX_LINE.
+BODY_WIDTH = 50
 MAX_LINE = 76
 CLOSING = "&&&&&"
 RADIX_KEY = "VexКлючик"
@@ -111,7 +114,7 @@ def sentences(*parts):
 
 
 def wrap(paragraph):
-    return textwrap.wrap(paragraph, width=MAX_LINE, break_long_words=False,
+    return textwrap.wrap(paragraph, width=BODY_WIDTH, break_long_words=False,
                          break_on_hyphens=False)
 
 
