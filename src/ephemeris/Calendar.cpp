@@ -4,12 +4,23 @@
 
 namespace velora {
 
+namespace {
+
+// 1 March 1900: the first day on which the four-year leap rule alone agrees with the Gregorian
+// calendar. Before it the rule has counted 29 February 1900, which never existed.
+constexpr double kFirstDayAfterCenturyLeapJulianDay = 2415079.5;
+
+}  // namespace
+
 double JulianDay(double day, double month, double year) {
   const double a = std::trunc((month + 9) / 12);
   const double b = std::trunc(7 * (year + a) / 4);
   // 275 * month is exact for whole months, so the quotient truncates to the exact integer.
   const double c = std::trunc(275 * month / 9);
-  return c + (367 * year - b) + day + 1721013.5;
+  const double julianDay = c + (367 * year - b) + day + 1721013.5;
+  // 1900 is a common year: every earlier day moves one day on, so days before March 1900 get
+  // their Gregorian number and the inverse below gives them back.
+  return julianDay < kFirstDayAfterCenturyLeapJulianDay ? julianDay + 1 : julianDay;
 }
 
 CalendarDate CalendarFromJulianDay(double julianDay) {

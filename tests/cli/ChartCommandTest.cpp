@@ -50,6 +50,13 @@ TEST(ChartCommand, PrintsTheKochCuspsOfTheWorkedExample) {
   EXPECT_NEAR(NumbersAfter(run.output, "julian_day")[0], 2444254.0208333, 1e-6);
 }
 
+TEST(ChartCommand, ComputesChartsBefore1900OnTheGregorianCalendar) {
+  const auto run = RunCli("chart --date 1890-01-15 --time 12:00 --lat 56.01 --lon 92.45 --json");
+  ASSERT_EQ(run.status, 0) << run.output;
+  ASSERT_EQ(NumbersAfter(run.output, "julian_day").size(), 1u);
+  EXPECT_DOUBLE_EQ(NumbersAfter(run.output, "julian_day")[0], 2411383.0);
+}
+
 TEST(ChartCommand, PrintsTheBodiesOfTheWorkedExampleAtNoon) {
   const auto run = RunCli("chart --date 15.01.1980 --time 12:00 --lat 56,01 --lon 92.45 --json");
   ASSERT_EQ(run.status, 0) << run.output;
