@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "app/Workspace.h"
 #include "ephemeris/BodyDriver.h"
 #include "ephemeris/HouseSystems.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 namespace {

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "app/Workspace.h"
 #include "interpretation/InterpretationDispatcher.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 // it after "Взрослый": six files read and deciphered, about 900 lines appended.
 void RadixInterpretation(benchmark::State& state) {
   Workspace workspace;
-  workspace.firstChart.setMonthIndex(0);
+  workspace.forms.first.setMonthIndex(0);
   ItemFlags flags;
   workspace.ApplyItemSettings(flags);
   const std::filesystem::path data = std::filesystem::path(VELORA_SOURCE_DIR) / "data";

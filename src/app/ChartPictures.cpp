@@ -13,26 +13,26 @@ namespace velora {
 void DrawRadixPicture(Workspace& workspace, Canvas& picture) {
   ClearPicture(picture);
   DrawWheel(workspace, picture);
-  DrawChartPlanets(workspace, picture, 1);
-  ListChartPositions(workspace, picture, 1);
-  DrawChartHouses(workspace, picture, 1);
-  ListHouseCusps(workspace, picture, 1);
+  DrawChartPlanets(workspace, picture, WheelChart::kFirstChart);
+  ListChartPositions(workspace, picture, WheelChart::kFirstChart, ListingPlace::kPicture);
+  DrawChartHouses(workspace, picture, ChartSource::kFirstChart);
+  ListHouseCusps(workspace, picture, ChartSource::kFirstChart, ListingPlace::kPicture);
   DrawRadixAspects(workspace, picture);
 }
 
 void DrawInnerChart(Workspace& workspace, Canvas& picture) {
   ClearPicture(picture);
   DrawWheel(workspace, picture);
-  DrawChartPlanets(workspace, picture, 1);
-  DrawChartHouses(workspace, picture, 1);
+  DrawChartPlanets(workspace, picture, WheelChart::kFirstChart);
+  DrawChartHouses(workspace, picture, ChartSource::kFirstChart);
 }
 
 void DrawOuterChart(Workspace& workspace, Canvas& picture, bool withHouses) {
-  DrawChartPlanets(workspace, picture, 2);
-  ListChartPositions(workspace, picture, 2);
+  DrawChartPlanets(workspace, picture, WheelChart::kSecondChart);
+  ListChartPositions(workspace, picture, WheelChart::kSecondChart, ListingPlace::kPicture);
   if (!withHouses) return;
-  DrawChartHouses(workspace, picture, 2);
-  ListHouseCusps(workspace, picture, 2);
+  DrawChartHouses(workspace, picture, ChartSource::kSecondChart);
+  ListHouseCusps(workspace, picture, ChartSource::kSecondChart, ListingPlace::kPicture);
 }
 
 }  // namespace velora

@@ -24,7 +24,7 @@ void RunInterpretationCommand(CommandContext& context) {
     }
   } publish{view, text};
   Workspace& workspace = context.workspace;
-  RunInterpretation(workspace, workspace.chartKind, workspace.dataDirectory, text);
+  RunInterpretation(workspace, workspace.chartKind, workspace.resources.dataDirectory, text);
 }
 
 }  // namespace velora

@@ -89,7 +89,7 @@ void RunSettingsWindow(CommandContext& context, AppWindow window) {
 }
 
 void ReloadGlyphs(Workspace& workspace) {
-  workspace.glyphs = LoadGlyphBitmaps(workspace.dataDirectory);
+  workspace.resources.glyphs = LoadGlyphBitmaps(workspace.resources.dataDirectory);
 }
 
 }  // namespace
@@ -117,19 +117,19 @@ void RunChildRadix(CommandContext& context) {
 
 void RunClassicTransit(CommandContext& context) {
   RunWithSecondChart(context, chart_kinds::kTransit);
-  context.workspace.secondChart.name = chart_kinds::kTransit;
+  context.workspace.forms.second.name = chart_kinds::kTransit;
 }
 
 void RunMedicalTransit(CommandContext& context) {
   RunWithSecondChart(context, chart_kinds::kMedicalTransit);
-  context.workspace.secondChart.name = chart_kinds::kMedicalTransit;
+  context.workspace.forms.second.name = chart_kinds::kMedicalTransit;
 }
 
 void RunSolarReturn(CommandContext& context) {
   MainViewState& view = context.view;
   LayoutAndHideAbout(context);
   context.workspace.chartKind = chart_kinds::kSolar;
-  context.workspace.secondChart.name = chart_kinds::kSolar;
+  context.workspace.forms.second.name = chart_kinds::kSolar;
   view.secondChart.lunarPromptVisible = false;
   view.secondChart.lunarSearchVisible = false;
   view.interpretationVisible = true;
@@ -142,7 +142,7 @@ void RunLunarReturn(CommandContext& context) {
   LayoutAndHideAbout(context);
   context.workspace.chartKind = chart_kinds::kLunar;
   view.secondChart.lunarList.clear();
-  context.workspace.secondChart.name = chart_kinds::kLunar;
+  context.workspace.forms.second.name = chart_kinds::kLunar;
   view.interpretationVisible = true;
   LunarMode(context.workspace, view);
   Show(view, AppWindow::kSecondChart);
@@ -187,7 +187,7 @@ void RunSecondChartData(CommandContext& context) {
   view.secondChart.lunarSearchVisible = false;
   view.secondChart.lunarListVisible = false;
   view.interpretationVisible = false;
-  context.workspace.secondChart.name = "2-я карта";
+  context.workspace.forms.second.name = "2-я карта";
   Show(view, AppWindow::kSecondChart);
 }
 
@@ -240,13 +240,14 @@ void RunAbout(CommandContext& context) {
 
 namespace {
 
-void RunListing(CommandContext& context, const char* caption, int kind) {
+void RunListing(CommandContext& context, const char* caption, ChartSource source) {
   context.view.listingCaption = caption;
   Show(context.view, AppWindow::kListing);
   Canvas& listing = context.surfaces.listing();
   ClearPicture(listing);
-  ListChartPositions(context.workspace, listing, kind);
-  ListHouseCusps(context.workspace, listing, kind);
+  ListChartPositions(context.workspace, listing, WheelChartOf(source),
+                     ListingPlace::kListingWindow);
+  ListHouseCusps(context.workspace, listing, source, ListingPlace::kListingWindow);
 }
 
 Canvas& OpenGrid(CommandContext& context, const char* caption) {
@@ -261,21 +262,21 @@ Canvas& OpenGrid(CommandContext& context, const char* caption) {
 }  // namespace
 
 void RunListRadix(CommandContext& context) {
-  RunListing(context, "Радикс", 3);
+  RunListing(context, "Радикс", ChartSource::kFirstChart);
 }
 void RunListTransit(CommandContext& context) {
-  RunListing(context, "Транзит", 4);
+  RunListing(context, "Транзит", ChartSource::kSecondChart);
 }
 
 void RunRadixAspectGrid(CommandContext& context) {
   ReloadGlyphs(context.workspace);
   Canvas& grid = OpenGrid(context, "Аспекты радикса");
-  DrawChartGrid(context.workspace, grid, 1);
+  DrawChartGrid(context.workspace, grid, ChartSource::kFirstChart);
 }
 
 void RunTransitAspectGrid(CommandContext& context) {
   Canvas& grid = OpenGrid(context, "Аспекты Транзита");
-  DrawChartGrid(context.workspace, grid, 2);
+  DrawChartGrid(context.workspace, grid, ChartSource::kSecondChart);
 }
 
 void RunCrossAspectGrid(CommandContext& context) {
@@ -307,10 +308,10 @@ void StepSecondChart(CommandContext& context, int direction) {
 
   // The step moves the second chart by exactly the chosen number of minutes, months and years
   // carried, clamped to the window's year range.
-  const long stepMinutes = ScanStepMinutes(workspace.scanStep);
-  ShiftFormMoment(workspace.secondChart, direction < 0 ? -stepMinutes : stepMinutes);
+  const long stepMinutes = ScanStepMinutes(workspace.settings.scanStep);
+  ShiftFormMoment(workspace.forms.second, direction < 0 ? -stepMinutes : stepMinutes);
 
-  workspace.ReadChartInputFrom(2);
+  workspace.ReadChartInputFrom(ChartSource::kSecondChart);
   Hide(view, AppWindow::kSecondChart);
   DrawSecondChart(context);
   WriteTransitCaption(picture);
@@ -326,7 +327,7 @@ void ShowSecondChart(CommandContext& context) {
   DrawCrossAspects(workspace, picture);
   view.pictureVisible = true;
   view.textVisible = false;
-  workspace.ReadChartInputFrom(2);
+  workspace.ReadChartInputFrom(ChartSource::kSecondChart);
   Hide(view, AppWindow::kSecondChart);
   DrawSecondChart(context);
   if (workspace.chartKind == chart_kinds::kTransit) WriteTransitCaption(picture);

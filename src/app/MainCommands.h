@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ChartKinds.h"
 #include "app/MainViewState.h"
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "workspace/ChartKinds.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

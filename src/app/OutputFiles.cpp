@@ -78,7 +78,7 @@ void ShowReferenceText(Workspace& workspace, MainViewState& view, std::string_vi
   view.pictureVisible = false;
   view.aboutVisible = false;
   view.interpretationVisible = false;
-  view.textLines = ReadReferenceText(workspace.dataDirectory, fileName);
+  view.textLines = ReadReferenceText(workspace.resources.dataDirectory, fileName);
   ++view.textRevision;
   view.textVisible = true;
 }

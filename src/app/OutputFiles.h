@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/MainViewState.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

@@ -22,7 +22,7 @@ void SecondChartMode(MainViewState& view) {
 
 void SolarMode(Workspace& workspace, MainViewState& view) {
   SecondChartArrangement& window = view.secondChart;
-  workspace.secondChart.name = "Соляр";
+  workspace.forms.second.name = "Соляр";
   window.monthVisible = false;
   window.monthLabel = "Выбери год Соляра";
   window.dayHourMinuteVisible = false;
@@ -39,7 +39,7 @@ void SolarMode(Workspace& workspace, MainViewState& view) {
 
 void LunarMode(Workspace& workspace, MainViewState& view) {
   SecondChartArrangement& window = view.secondChart;
-  workspace.secondChart.name = "Лунар";
+  workspace.forms.second.name = "Лунар";
   window.monthVisible = true;
   window.dayHourMinuteVisible = false;
   window.dayLabel = " ";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainViewState.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "aspects/AspectList.h"
-#include "aspects/AspectSettings.h"
-#include "aspects/ChartItems.h"
-#include "ephemeris/ItemSettings.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "settings/AspectSettings.h"
+#include "settings/ItemSettings.h"
+#include "workspace/ChartItems.h"
 
 namespace velora {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "aspects/AspectSettings.h"
 #include "common/OneBasedArray.h"
+#include "settings/AspectSettings.h"
 
 namespace velora {
 

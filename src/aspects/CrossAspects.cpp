@@ -3,28 +3,19 @@
 #include "aspects/AspectLines.h"
 
 namespace velora {
-namespace {
-
-void ComputeChartItems(Workspace& workspace, ChartSource source, ChartItemLongitudes& items) {
-  workspace.ComputeChart(source);
-  for (int body = 1; body <= kBodyCount; ++body) items[body] = workspace.planetLongitudes[body];
-  HouseCusps cusps;
-  workspace.ComputeHousesOf(source, cusps);
-  items[kAscendantItem] = cusps[1];
-  items[kMcItem] = cusps[10];
-}
-
-}  // namespace
 
 void DrawCrossAspects(Workspace& workspace, Canvas& canvas) {
-  const AspectList list = ReadAspectList(workspace.aspectSettings, workspace.aspectColours);
-  ReadAspectColours(workspace.aspectSettings, workspace.aspectColours);
+  const AspectList list =
+      ReadAspectList(workspace.settings.aspects, workspace.computed.aspectColours);
+  ReadAspectColours(workspace.settings.aspects, workspace.computed.aspectColours);
   ItemFlags flags;
   workspace.ApplyItemSettings(flags);
-  ComputeChartItems(workspace, 1, workspace.firstChartItems);
-  ComputeChartItems(workspace, 2, workspace.secondChartItems);
-  DrawAspectsBetweenCharts(canvas, {list, workspace.aspectColours, workspace.itemOrbs, flags},
-                           workspace.firstChartItems, workspace.secondChartItems);
+  LastComputation& computed = workspace.computed;
+  computed.firstChartItems = workspace.ComputeChartItems(ChartSource::kFirstChart);
+  computed.secondChartItems = workspace.ComputeChartItems(ChartSource::kSecondChart);
+  DrawAspectsBetweenCharts(
+      canvas, {list, workspace.computed.aspectColours, workspace.computed.itemOrbs, flags},
+      workspace.computed.firstChartItems, workspace.computed.secondChartItems);
 }
 
 }  // namespace velora

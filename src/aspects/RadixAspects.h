@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

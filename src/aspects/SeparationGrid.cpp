@@ -30,19 +30,19 @@ std::string SeparationCellText(double longitudeADegrees, double longitudeBDegree
 void DrawGridHeadings(const Workspace& workspace, Canvas& canvas) {
   for (int body = 1; body <= kBodyCount; ++body) {
     const int x = 10 + kColumnPitchPixels * body;
-    canvas.DrawPicture({x, 10}, workspace.glyphs.bodies[body]);
+    canvas.DrawPicture({x, 10}, workspace.resources.glyphs.bodies[body]);
     if (x > canvas.widthPixels()) break;
   }
   for (int body = 1; body <= kBodyCount; ++body) {
     const int y = 10 + kRowPitchPixels * body;
-    canvas.DrawPicture({10, y}, workspace.glyphs.bodies[body]);
+    canvas.DrawPicture({10, y}, workspace.resources.glyphs.bodies[body]);
     if (y > canvas.heightPixels()) break;
   }
 }
 
-void DrawChartGrid(Workspace& workspace, Canvas& canvas, int kind) {
-  workspace.ComputeChart(kind);
-  const PlanetLongitudes& longitudes = workspace.planetLongitudes;
+void DrawChartGrid(Workspace& workspace, Canvas& canvas, ChartSource source) {
+  workspace.ComputeChart(source);
+  const PlanetLongitudes& longitudes = workspace.computed.planetLongitudes;
   for (int row = 1; row <= kBodyCount; ++row) {
     const int xOffset = row == 1 ? 2 : 1;
     for (int column = row; column <= kBodyCount; ++column) {
@@ -53,18 +53,19 @@ void DrawChartGrid(Workspace& workspace, Canvas& canvas, int kind) {
 }
 
 void DrawCrossGrid(Workspace& workspace, Canvas& canvas) {
-  workspace.ComputeChart(1);
+  workspace.ComputeChart(ChartSource::kFirstChart);
   for (int body = 1; body <= kBodyCount; ++body) {
-    workspace.firstChartItems[body] = workspace.planetLongitudes[body];
+    workspace.computed.firstChartItems[body] = workspace.computed.planetLongitudes[body];
   }
-  workspace.ComputeChart(2);
+  workspace.ComputeChart(ChartSource::kSecondChart);
   for (int body = 1; body <= kBodyCount; ++body) {
-    workspace.secondChartItems[body] = workspace.planetLongitudes[body];
+    workspace.computed.secondChartItems[body] = workspace.computed.planetLongitudes[body];
   }
   for (int row = 1; row <= kBodyCount; ++row) {
     for (int column = 1; column <= kBodyCount; ++column) {
-      WriteCell(canvas, kColumnPitchPixels * column + 2, row, workspace.secondChartItems[row],
-                workspace.firstChartItems[column]);
+      WriteCell(canvas, kColumnPitchPixels * column + 2, row,
+                workspace.computed.secondChartItems[row],
+                workspace.computed.firstChartItems[column]);
     }
   }
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 
@@ -15,9 +15,9 @@ std::string SeparationCellText(double longitudeADegrees, double longitudeBDegree
 // canvas width or height.
 void DrawGridHeadings(const Workspace& workspace, Canvas& canvas);
 
-// The half table of one chart (kind 1 first, 2 second) with itself: row i, columns j = i..16 at
-// y = 45 + 30 (i - 1), x = 35 j + 1 (35 j + 2 in row 1).
-void DrawChartGrid(Workspace& workspace, Canvas& canvas, int kind);
+// The half table of one chart with itself: row i, columns j = i..16 at y = 45 + 30 (i - 1),
+// x = 35 j + 1 (35 j + 2 in row 1).
+void DrawChartGrid(Workspace& workspace, Canvas& canvas, ChartSource source);
 
 // The full table of the second chart (rows) against the first (columns), at x = 35 j + 2. Fills
 // firstChartItems and secondChartItems 1..16.

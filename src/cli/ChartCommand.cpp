@@ -2,12 +2,12 @@
 #include <iostream>
 #include <string>
 
-#include "app/Workspace.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "common/Utf8Text.h"
 #include "ephemeris/Calendar.h"
 #include "ephemeris/Zodiac.h"
+#include "workspace/Workspace.h"
 
 namespace velora::cli {
 namespace {
@@ -78,20 +78,20 @@ int RunChartCommand(const std::vector<std::string>& arguments) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
   Workspace workspace;
-  workspace.firstChart = ChartFormFromOptions(options);
-  workspace.houseSystem = HouseSystemFromOptions(options);
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.settings.houseSystem = HouseSystemFromOptions(options);
 
   ChartResult chart;
-  workspace.ComputeChart(1);
-  chart.longitudes = workspace.planetLongitudes;
-  const ChartInput& moment = workspace.chartInput;
+  workspace.ComputeChart(ChartSource::kFirstChart);
+  chart.longitudes = workspace.computed.planetLongitudes;
+  const ChartInput& moment = workspace.computed.chartInput;
   chart.julianDay = JulianDay(moment.day, moment.month, moment.year);
-  workspace.ComputeHousesOf(1, chart.cusps);
+  workspace.ComputeHousesOf(ChartSource::kFirstChart, chart.cusps);
 
   if (options.has("json")) {
-    PrintJson(chart, workspace.houseSystem);
+    PrintJson(chart, workspace.settings.houseSystem);
   } else {
-    PrintTable(workspace.firstChart, chart, workspace.houseSystem);
+    PrintTable(workspace.forms.first, chart, workspace.settings.houseSystem);
   }
   return kExitSuccess;
 }

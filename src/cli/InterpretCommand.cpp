@@ -1,14 +1,13 @@
 #include <iostream>
 #include <string>
 
-#include "app/ChartKinds.h"
+#include "app/HeadlessSession.h"
+#include "app/InterpretationCommand.h"
 #include "app/RichText.h"
-#include "app/Workspace.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "cli/DataDirectoryOption.h"
 #include "common/FileBytes.h"
-#include "interpretation/InterpretationDispatcher.h"
 
 // velora-cli interpret: the interpretation as the program's text view holds it right after
 // start-up, "Взрослый" (or "Детский") and "Интерпретация" with the default settings.
@@ -16,9 +15,12 @@
 namespace velora::cli {
 namespace {
 
-std::string ChartKindOf(const std::string& kind) {
-  if (kind == "radix") return chart_kinds::kRadix;
-  if (kind == "radix-child") return chart_kinds::kChildRadix;
+using MenuCommand = void (*)(CommandContext&);
+
+// The menu command that draws the chart whose text is asked for.
+MenuCommand ChartCommandOf(const std::string& kind) {
+  if (kind == "radix") return RunAdultRadix;
+  if (kind == "radix-child") return RunChildRadix;
   throw UsageError("--kind: вид толкования «" + kind + "» неизвестен (radix или radix-child)");
 }
 
@@ -27,13 +29,13 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
          text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-void Emit(const std::string& outPath, const InterpretationText& text) {
+void Emit(const std::string& outPath, const std::vector<std::string>& lines) {
   if (EndsWith(outPath, ".rtf")) {
-    WriteFileAtomically(outPath, RichTextFromLines(text.lines));
+    WriteFileAtomically(outPath, RichTextFromLines(lines));
     return;
   }
   std::string plain;
-  for (const std::string& line : text.lines) plain += line + "\n";
+  for (const std::string& line : lines) plain += line + "\n";
   if (outPath.empty()) {
     std::cout << plain;
   } else {
@@ -50,24 +52,25 @@ int RunInterpretCommand(const std::vector<std::string>& arguments) {
   if (!options.positional().empty()) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
-  const std::string chartKind = ChartKindOf(options.value("kind").value_or("radix"));
-  Workspace workspace;
-  workspace.firstChart = ChartFormFromOptions(options);
-  workspace.firstChart.name = options.value("name").value_or("");
-  workspace.houseSystem = HouseSystemFromOptions(options);
+  const MenuCommand drawChart = ChartCommandOf(options.value("kind").value_or("radix"));
+  // The text does not depend on the picture; its size is that of a fresh main window.
+  RecordingCanvas picture(529, 345);
+  HeadlessSession session(picture);
+  Workspace& workspace = session.workspace;
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.forms.first.name = options.value("name").value_or("");
+  workspace.settings.houseSystem = HouseSystemFromOptions(options);
+  workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
 
-  // The chart drawing that precedes the button has read the item settings into the orbs.
-  ItemFlags flags;
-  workspace.ApplyItemSettings(flags);
-
-  InterpretationText text;
+  const std::string outPath = options.value("out").value_or("");
+  drawChart(session.context);
   try {
-    RunInterpretation(workspace, chartKind, DataDirectoryFromOptions(options), text);
+    RunInterpretationCommand(session.context);
   } catch (...) {
-    Emit(options.value("out").value_or(""), text);
+    Emit(outPath, session.view.textLines);
     throw;
   }
-  Emit(options.value("out").value_or(""), text);
+  Emit(outPath, session.view.textLines);
   return kExitSuccess;
 }
 

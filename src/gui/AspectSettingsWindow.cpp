@@ -25,7 +25,7 @@ constexpr int kListFramePixels = 2;
 }  // namespace
 
 AspectSettingsWindow::AspectSettingsWindow(QWidget* owner, Workspace& workspace)
-    : QDialog(owner), settings_(workspace.aspectSettings) {
+    : QDialog(owner), settings_(workspace.settings.aspects) {
   setObjectName("TAspUst");
   setWindowTitle("Установка Аспектов");
 

@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QDialog>
 
-#include "app/Workspace.h"
 #include "common/OneBasedArray.h"
+#include "workspace/Workspace.h"
 
 class QLineEdit;
 class QListWidget;

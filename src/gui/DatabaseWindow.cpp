@@ -27,7 +27,8 @@ std::filesystem::path UserDataFolder() {
 DatabaseWindow::DatabaseWindow(QWidget* owner, Program& program)
     : QDialog(owner),
       program_(program),
-      database_(ResolveDatabaseLocation(program.workspace().dataDirectory, UserDataFolder())) {
+      database_(
+          ResolveDatabaseLocation(program.workspace().resources.dataDirectory, UserDataFolder())) {
   setObjectName("TBase");
   setWindowTitle("База данных");
   setModal(false);
@@ -161,7 +162,7 @@ bool DatabaseWindow::SaveChanges() {
 void DatabaseWindow::Take(int row) {
   if (row < 0 || row >= static_cast<int>(database_.lines().size())) return;
   Workspace& workspace = program_.workspace();
-  ChartForm& target = intoFirst_->isChecked() ? workspace.firstChart : workspace.secondChart;
+  ChartForm& target = intoFirst_->isChecked() ? workspace.forms.first : workspace.forms.second;
   TakeDatabaseRecord(database_.lines()[static_cast<std::size_t>(row)], target);
   hide();
   program_.Sync();

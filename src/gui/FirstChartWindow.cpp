@@ -11,7 +11,7 @@ namespace velora::gui {
 
 FirstChartWindow::FirstChartWindow(QWidget* owner, Program& program)
     : ChartEntryWindow(
-          owner, program, program.workspace().firstChart,
+          owner, program, program.workspace().forms.first,
           {"TID1", "Исходные-Данные", "Время по Гринвичу", "Минуты", "Label10", "Label11"}) {
   QPushButton* now = PlaceButton("Button1", "На Сейчас", 100, 110);
   PlaceLabel(this, "Label12", "База данных", kRightColumnLeftPixels, 150);

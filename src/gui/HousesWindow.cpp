@@ -30,10 +30,10 @@ HousesWindow::HousesWindow(QWidget* owner, Workspace& workspace) : QDialog(owner
   for (const HouseSystemButton& entry : kButtons) {
     auto* button = new QRadioButton(entry.caption, this);
     button->setObjectName(entry.objectName);
-    button->setChecked(workspace.houseSystem == entry.code);
+    button->setChecked(workspace.settings.houseSystem == entry.code);
     const HouseSystemCode code = entry.code;
     connect(button, &QRadioButton::toggled, this, [&workspace, code](bool checked) {
-      if (checked) workspace.houseSystem = code;
+      if (checked) workspace.settings.houseSystem = code;
     });
     column->addWidget(button);
   }

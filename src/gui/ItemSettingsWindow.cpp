@@ -29,7 +29,7 @@ void MarkOrb(QLineEdit* edit) {
 }  // namespace
 
 ItemSettingsWindow::ItemSettingsWindow(QWidget* owner, Workspace& workspace)
-    : QDialog(owner), settings_(workspace.itemSettings) {
+    : QDialog(owner), settings_(workspace.settings.items) {
   setObjectName("TPlanUst");
   setWindowTitle("Включение Планет и Орбисы");
 

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/Workspace.h"
 #include "common/OneBasedArray.h"
+#include "workspace/Workspace.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -312,7 +312,7 @@ void MainWindow::ShowReference(const char* fileName) {
 }
 
 void MainWindow::ShowHelp() {
-  const std::filesystem::path dataDirectory = program_.workspace().dataDirectory;
+  const std::filesystem::path dataDirectory = program_.workspace().resources.dataDirectory;
   const auto page = FindHelpPage(QDir::currentPath().toStdString(), dataDirectory);
   if (!page) {
     ReportProblem(this, "Помощь",

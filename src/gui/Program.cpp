@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "canvas/GlyphPictures.h"
 #include "common/DecimalText.h"
 #include "common/UserError.h"
 #include "gui/AspectGridWindow.h"
@@ -19,7 +20,6 @@
 #include "gui/ScanStepWindow.h"
 #include "gui/SecondChartWindow.h"
 #include "interpretation/InterpretationDispatcher.h"
-#include "wheel/GlyphPictures.h"
 
 namespace velora::gui {
 namespace {
@@ -32,8 +32,8 @@ QString WhereToLook(const Workspace& workspace) {
       windows += QString(windows.isEmpty() ? "" : ", ") + "«" + caption + "»";
     }
   };
-  check(workspace.firstChart, "Исходные-Данные");
-  check(workspace.secondChart, "2 -я Карта");
+  check(workspace.forms.first, "Исходные-Данные");
+  check(workspace.forms.second, "2 -я Карта");
   return windows.isEmpty() ? QString() : "\n\nИсправьте широту и долготу в окне " + windows + ".";
 }
 
@@ -43,9 +43,9 @@ Program::Program(std::filesystem::path dataDirectory) {
   // The main window first; while it is made it lays itself out, then the data folder is
   // recorded and the glyph pictures are loaded.
   mainWindow_ = std::make_unique<MainWindow>(*this);
-  workspace_.dataDirectory = std::move(dataDirectory);
+  workspace_.resources.dataDirectory = std::move(dataDirectory);
   try {
-    workspace_.glyphs = LoadGlyphBitmaps(workspace_.dataDirectory);
+    workspace_.resources.glyphs = LoadGlyphBitmaps(workspace_.resources.dataDirectory);
   } catch (const UserError& error) {
     startupProblem_ = FromUtf8(error.what()) +
                       "\n\nКарты будут нарисованы без значков знаков и планет. Укажите папку, в "

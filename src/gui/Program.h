@@ -7,7 +7,7 @@
 
 #include "app/MainCommands.h"
 #include "app/MainViewState.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 class QWidget;
 

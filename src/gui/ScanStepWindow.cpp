@@ -18,9 +18,9 @@ ScanStepWindow::ScanStepWindow(QWidget* owner, Workspace& workspace) : QDialog(o
         new QRadioButton(FromUtf8(kScanStepCaptions[static_cast<std::size_t>(index)]), this);
     button->setObjectName(QString("RadioButton%1").arg(index + 1));
     const ScanStepChoice choice = kChoices[index];
-    button->setChecked(workspace.scanStep == choice);
+    button->setChecked(workspace.settings.scanStep == choice);
     connect(button, &QRadioButton::toggled, this, [&workspace, choice](bool checked) {
-      if (checked) workspace.scanStep = choice;
+      if (checked) workspace.settings.scanStep = choice;
     });
     column->addWidget(button);
   }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 namespace velora::gui {
 

@@ -20,7 +20,7 @@ constexpr int kHeightWithListPixels = 345;
 
 SecondChartWindow::SecondChartWindow(QWidget* owner, Program& program)
     : ChartEntryWindow(
-          owner, program, program.workspace().secondChart,
+          owner, program, program.workspace().forms.second,
           {"TID2", "2 -я Карта", "Время по гринвичу", "Минуты", "Label11", "Label12"}) {
   lunarPrompt_ = PlaceLabel(this, "Label10", "Выбери год и месяц Лунара", 10, 100);
   lunarPrompt_->hide();

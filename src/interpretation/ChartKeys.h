@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "aspects/ChartItems.h"
 #include "ephemeris/HouseSystems.h"
+#include "workspace/ChartItems.h"
 
 namespace velora {
 

@@ -1,8 +1,8 @@
 #include "interpretation/RadixComposers.h"
 
-#include <cmath>
 #include <cstdio>
 
+#include "aspects/AspectTest.h"
 #include "interpretation/ChartKeys.h"
 #include "interpretation/RadixEntryItems.h"
 
@@ -16,13 +16,7 @@ struct RadixChart {
 
 RadixChart ComputeFirstChart(Workspace& workspace) {
   RadixChart chart;
-  workspace.ComputeChart(1);
-  workspace.ComputeHousesOf(1, chart.cusps);
-  for (int body = 1; body <= kBodyCount; ++body) {
-    chart.items[body] = workspace.planetLongitudes[body];
-  }
-  chart.items[kAscendantItem] = chart.cusps[1];
-  chart.items[kMcItem] = chart.cusps[10];
+  chart.items = workspace.ComputeChartItems(ChartSource::kFirstChart, chart.cusps);
   return chart;
 }
 
@@ -154,12 +148,11 @@ void ComposeRadixAspects(Workspace& workspace, const std::filesystem::path& data
   std::vector<EntryItem> items;
   for (int a = 1; a < kItemCount; ++a) {
     for (int b = a + 1; b <= kItemCount; ++b) {
-      const double halfOrb = (workspace.itemOrbs[a] + workspace.itemOrbs[b]) / 2;
-      double separation = std::fabs(chart.items[a] - chart.items[b]);
-      if (separation > 180) separation = 360 - separation;
+      const ItemOrbs& orbs = workspace.computed.itemOrbs;
       for (int aspect = 0; aspect < 5; ++aspect) {
         const double angle = kRadixAspectAngles[static_cast<std::size_t>(aspect)];
-        if (angle - halfOrb < separation && separation < angle + halfOrb) {
+        // The natal text takes every item, whatever the inclusion settings say.
+        if (AspectMatches(chart.items[a], chart.items[b], orbs[a], orbs[b], true, true, angle)) {
           items.push_back(AspectItem(a, aspect, b));
         }
       }

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/Workspace.h"
 #include "interpretation/InterpretationText.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

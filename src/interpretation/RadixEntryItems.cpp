@@ -1,7 +1,7 @@
 #include "interpretation/RadixEntryItems.h"
 
-#include "ephemeris/ItemSettings.h"
 #include "interpretation/ChartKeys.h"
+#include "settings/ItemSettings.h"
 
 namespace velora {
 namespace {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <string>
 
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velora {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "wheel/WheelChart.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 
@@ -11,19 +12,19 @@ namespace velora {
 // below 360 and gets 0.2.
 double GlyphBandFactor(double wheelAngleDegrees);
 
-// Ring factor of a body: 0.25 per count, plus 1, plus 1 more on the outer ring (kinds 2 and 3).
-double RingFactor(int closenessCount, int kind);
+// Ring factor of a body: 0.25 per count, plus 1, plus 1 more on the outer ring.
+double RingFactor(int closenessCount, WheelRing ring);
 
 // Distance from the centre of a glyph's top-left corner: Trunc(H * band * ring).
 int BodyGlyphRadiusPixels(int heightPixels, double bandFactor, double ringFactor);
 
-// Ticks and glyphs of the shown bodies at workspace.planetLongitudes, measured from the stored
-// wheel centre: kind 1 on the inner ring (black ticks inside the inner circle), kinds 2 and 3 on
-// the outer ring (green ticks across the outer circle).
-void PlaceBodies(Workspace& workspace, Canvas& canvas, int kind);
+// Ticks and glyphs of the shown bodies at computed.planetLongitudes, measured from the stored
+// wheel centre: on the inner ring black ticks inside the inner circle, on the outer ring green
+// ticks across the outer circle.
+void PlaceBodies(Workspace& workspace, Canvas& canvas, WheelRing ring);
 
-// The bodies of the first (1), second (2) or directed (3) chart: daily motion, header, then the
-// bodies placed on the wheel. The directed chart takes its positions from directedLongitudes.
-void DrawChartPlanets(Workspace& workspace, Canvas& canvas, int kind);
+// The bodies of a chart: daily motion, header, then the bodies placed on the wheel. The directed
+// chart takes its positions from derived.directedLongitudes.
+void DrawChartPlanets(Workspace& workspace, Canvas& canvas, WheelChart chart);
 
 }  // namespace velora

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "canvas/Canvas.h"
 #include "charts/ChartForm.h"
-#include "wheel/Canvas.h"
 
 namespace velora {
 

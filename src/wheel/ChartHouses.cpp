@@ -11,8 +11,8 @@ struct CuspRadii {
   int label;
 };
 
-CuspRadii CuspRadiiOf(int heightPixels, int kind) {
-  const double innerFactor = kind == 1 ? 0.16 : 0.35;
+CuspRadii CuspRadiiOf(int heightPixels, WheelRing ring) {
+  const double innerFactor = ring == WheelRing::kOuter ? 0.35 : 0.16;
   return {TruncatePixels(0.45 * heightPixels), TruncatePixels(innerFactor * heightPixels),
           TruncatePixels(0.46 * heightPixels)};
 }
@@ -28,16 +28,16 @@ void DrawCusp(Canvas& canvas, WheelCentre centre, const CuspRadii& radii, int cu
 
 }  // namespace
 
-void DrawChartHouses(Workspace& workspace, Canvas& canvas, int kind) {
-  workspace.ReadChartInputFrom(kind);
+void DrawChartHouses(Workspace& workspace, Canvas& canvas, ChartSource source) {
+  workspace.ReadChartInputFrom(source);
   HouseCusps cusps;
-  workspace.ComputeHousesOf(kind, cusps);
-  DrawHouseCusps(canvas, cusps, kind);
+  workspace.ComputeHousesOf(source, cusps);
+  DrawHouseCusps(canvas, cusps, RingOf(source));
 }
 
-void DrawHouseCusps(Canvas& canvas, const HouseCusps& cusps, int kind) {
+void DrawHouseCusps(Canvas& canvas, const HouseCusps& cusps, WheelRing ring) {
   const WheelCentre centre = WheelCentreOf(canvas.widthPixels(), canvas.heightPixels());
-  const CuspRadii radii = CuspRadiiOf(canvas.heightPixels(), kind);
+  const CuspRadii radii = CuspRadiiOf(canvas.heightPixels(), ring);
   canvas.SetPenColour(colours::kPurple);
   for (int cusp = 1; cusp <= 12; ++cusp) DrawCusp(canvas, centre, radii, cusp, cusps[cusp]);
   canvas.SetPenColour(colours::kBlue);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velora {
 

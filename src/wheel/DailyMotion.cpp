@@ -15,15 +15,15 @@ PlanetLongitudes DailyMotionBetween(const PlanetLongitudes& now, const PlanetLon
 
 void ComputeDailyMotion(Workspace& workspace, ChartSource source) {
   workspace.ComputeChart(source);
-  PlanetLongitudes now = workspace.planetLongitudes;
-  workspace.chartInput.day += 1;
-  ComputeAllBodies(workspace.chartInput, workspace.planetLongitudes);
-  const PlanetLongitudes& dayLater = workspace.planetLongitudes;
+  PlanetLongitudes now = workspace.computed.planetLongitudes;
+  workspace.computed.chartInput.day += 1;
+  ComputeAllBodies(workspace.computed.chartInput, workspace.computed.planetLongitudes);
+  const PlanetLongitudes& dayLater = workspace.computed.planetLongitudes;
   for (int body = 1; body <= kBodyCount; ++body) {
-    workspace.firstChartItems[body] = now[body];
-    workspace.secondChartItems[body] = dayLater[body];
+    workspace.computed.firstChartItems[body] = now[body];
+    workspace.computed.secondChartItems[body] = dayLater[body];
   }
-  workspace.dailyMotion = DailyMotionBetween(now, dayLater);
+  workspace.computed.dailyMotion = DailyMotionBetween(now, dayLater);
   workspace.ReadChartInputFrom(source);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 
@@ -9,8 +9,8 @@ namespace velora {
 PlanetLongitudes DailyMotionBetween(const PlanetLongitudes& now, const PlanetLongitudes& dayLater);
 
 // Computes the chart of `source` now and one day later (positions kept in firstChartItems and
-// secondChartItems 1..16, overwriting them) into workspace.dailyMotion, then reads the chart
-// input of `source` again.
+// secondChartItems 1..16, overwriting them) into workspace.computed.dailyMotion, then reads the
+// chart input of `source` again.
 void ComputeDailyMotion(Workspace& workspace, ChartSource source);
 
 }  // namespace velora

@@ -14,12 +14,8 @@ struct ListPlace {
   int firstLineY;
 };
 
-bool IsOnListingWindow(int kind) {
-  return kind == 3 || kind == 4;
-}
-
-ListPlace ListPlaceOf(const Canvas& canvas, int kind) {
-  if (IsOnListingWindow(kind)) return {130, 10, 35};
+ListPlace ListPlaceOf(const Canvas& canvas, ListingPlace place) {
+  if (place == ListingPlace::kListingWindow) return {130, 10, 35};
   return {TruncatePixels(canvas.widthPixels() - 120), 25, 45};
 }
 
@@ -27,10 +23,11 @@ bool IsEqualHouseSystem(HouseSystemCode code) {
   return code == 'M' || code == 'A' || code == 'S' || code == 'L';
 }
 
-void WriteTitle(Canvas& canvas, const ListPlace& place, HouseSystemCode code, int kind) {
+void WriteTitle(Canvas& canvas, const ListPlace& place, HouseSystemCode code,
+                ListingPlace listingPlace) {
   const std::string_view title = HouseSystemTitle(code);
   if (title.empty()) return;
-  if (IsOnListingWindow(kind)) {
+  if (listingPlace == ListingPlace::kListingWindow) {
     if (code == 'S' || code == 'L') return;
     canvas.DrawText({place.x, place.titleY}, title);
     return;
@@ -66,12 +63,13 @@ std::string HouseCuspLine(int cusp, double cuspDegrees) {
   return std::string(kHouseLabels[static_cast<std::size_t>(cusp)]) + "  " + degrees;
 }
 
-void ListHouseCusps(Workspace& workspace, Canvas& canvas, int kind) {
-  const ListPlace place = ListPlaceOf(canvas, kind);
-  const HouseSystemCode code = workspace.houseSystem;
-  WriteTitle(canvas, place, code, kind);
+void ListHouseCusps(Workspace& workspace, Canvas& canvas, ChartSource source,
+                    ListingPlace listingPlace) {
+  const ListPlace place = ListPlaceOf(canvas, listingPlace);
+  const HouseSystemCode code = workspace.settings.houseSystem;
+  WriteTitle(canvas, place, code, listingPlace);
   HouseCusps cusps;
-  workspace.ComputeHousesOf(kind, cusps);
+  workspace.ComputeHousesOf(source, cusps);
   for (int cusp = 1; cusp <= 12; ++cusp) {
     canvas.DrawText({place.x, place.firstLineY + 25 * (cusp - 1)},
                     HouseCuspLine(cusp, cusps[cusp]));

@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "wheel/WheelChart.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 
@@ -14,11 +15,10 @@ std::string_view HouseSystemTitle(HouseSystemCode code);
 // One line of the cusp list: label, two blanks, the cusp in width 6 with 1 decimal.
 std::string HouseCuspLine(int cusp, double cuspDegrees);
 
-// The house system title and the 12 cusp lines of the first (kinds 1, 3) or second (kinds 2, 4)
-// chart. Kinds 1 and 2 write on the chart picture at x = Trunc(W - 120), title at y = 25 (the
-// equal-house titles 20 pixels further left), lines from y = 45; kinds 3 and 4 on the listing
-// window at x = 130, title at y = 10 (only for "A", "K", "M", "P"), lines from y = 35. Lines are
-// 25 pixels apart.
-void ListHouseCusps(Workspace& workspace, Canvas& canvas, int kind);
+// The house system title and the 12 cusp lines of a chart. On the chart picture at
+// x = Trunc(W - 120), title at y = 25 (the equal-house titles 20 pixels further left), lines from
+// y = 45; on the listing window at x = 130, title at y = 10 (only for "A", "K", "M", "P"), lines
+// from y = 35. Lines are 25 pixels apart.
+void ListHouseCusps(Workspace& workspace, Canvas& canvas, ChartSource source, ListingPlace place);
 
 }  // namespace velora

@@ -22,35 +22,37 @@ std::string WidthTwo(int value) {
 void WritePositionList(Workspace& workspace, Canvas& canvas, int x, int startY) {
   int y = startY;
   for (int body = 1; body <= kBodyCount; ++body) {
-    if (!workspace.itemSettings.itemIncluded(body)) continue;
+    if (!workspace.settings.items.itemIncluded(body)) continue;
     y += 25;
-    const SignPosition position = SignPositionOf(workspace.planetLongitudes[body]);
-    canvas.DrawPicture({x, y}, workspace.glyphs.bodies[body]);
-    canvas.DrawText({x + 17, y}, RetrogradeMark(workspace.dailyMotion[body]));
+    const SignPosition position = SignPositionOf(workspace.computed.planetLongitudes[body]);
+    canvas.DrawPicture({x, y}, workspace.resources.glyphs.bodies[body]);
+    canvas.DrawText({x + 17, y}, RetrogradeMark(workspace.computed.dailyMotion[body]));
     canvas.DrawText({x + 20, y}, WidthTwo(position.degrees));
     // Longitudes lie in [0, 360], so the sign is 1..12; the bound only keeps a stray directed
     // position from reaching past the table.
     const int sign = position.sign > 12 ? 12 : position.sign;
-    canvas.DrawPicture({x + 50, y}, workspace.glyphs.signs[sign]);
+    canvas.DrawPicture({x + 50, y}, workspace.resources.glyphs.signs[sign]);
     canvas.DrawText({x + 70, y}, WidthTwo(position.minutes));
   }
 }
 
-void ListChartPositions(Workspace& workspace, Canvas& canvas, int kind) {
-  if (kind == 5) {
-    for (int body = 1; body <= kBodyCount; ++body) workspace.dailyMotion[body] = 1;
+void ListChartPositions(Workspace& workspace, Canvas& canvas, WheelChart chart,
+                        ListingPlace place) {
+  const bool directed = chart == WheelChart::kDirectedChart;
+  const bool onListingWindow = place == ListingPlace::kListingWindow;
+  if (directed) {
+    for (int body = 1; body <= kBodyCount; ++body) workspace.computed.dailyMotion[body] = 1;
   } else {
-    ComputeDailyMotion(workspace, kind);
+    ComputeDailyMotion(workspace, SourceOf(chart));
   }
   const int pictureListX = TruncatePixels(canvas.widthPixels() - 220);
-  if (kind == 1 || kind == 2) WriteNameDateTime(canvas, workspace.firstChart, 10);
+  if (!directed && !onListingWindow) WriteNameDateTime(canvas, workspace.forms.first, 10);
 
-  if (kind == 5) {
-    workspace.planetLongitudes = workspace.directedLongitudes;
+  if (directed) {
+    workspace.computed.planetLongitudes = workspace.derived.directedLongitudes;
   } else {
-    workspace.ComputeChart(kind);
+    workspace.ComputeChart(SourceOf(chart));
   }
-  const bool onListingWindow = kind == 3 || kind == 4;
   WritePositionList(workspace, canvas, onListingWindow ? 10 : pictureListX,
                     onListingWindow ? 10 : 20);
 }

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "canvas/WheelCentre.h"
 
 namespace velora {
 
-// The centre of the wheel: one third across and half way down the picture.
-struct WheelCentre {
-  int x = 0;
-  int y = 0;
-  bool operator==(const WheelCentre&) const = default;
-};
-
+// One third across and half way down the picture.
 WheelCentre WheelCentreOf(int widthPixels, int heightPixels);
 
 // Radius of the outer circle: 0.4 of the picture height, not yet truncated.

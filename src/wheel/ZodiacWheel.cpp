@@ -37,7 +37,7 @@ void DrawCircle(Canvas& canvas, WheelCentre centre, int radiusPixels) {
 void DrawWheel(Workspace& workspace, Canvas& canvas) {
   canvas.SetPenColour(colours::kBlack);
   const WheelCentre centre = WheelCentreOf(canvas.widthPixels(), canvas.heightPixels());
-  workspace.wheelCentre = centre;
+  workspace.computed.wheelCentre = centre;
   const double outer = OuterRadiusPixels(canvas.heightPixels());
 
   for (double factor : {1.0, 0.88, 0.5, 0.4}) {
@@ -51,7 +51,7 @@ void DrawWheel(Workspace& workspace, Canvas& canvas) {
   canvas.SetPenColour(colours::kBlack);
   DrawSpokes(canvas, centre, TruncatePixels(0.45 * outer), TruncatePixels(0.4 * outer),
              kFiveDegreeStepRadians);
-  DrawSignGlyphs(workspace.glyphs, canvas, centre, outer);
+  DrawSignGlyphs(workspace.resources.glyphs, canvas, centre, outer);
 }
 
 }  // namespace velora

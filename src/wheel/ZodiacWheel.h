@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "app/Workspace.h"
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
+#include "wheel/WheelGeometry.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 

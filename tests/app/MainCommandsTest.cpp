@@ -5,8 +5,8 @@
 #include "app/MainCommands.h"
 #include "app/MainLayout.h"
 #include "app/SecondChartModes.h"
+#include "canvas/RecordingCanvas.h"
 #include "common/UserError.h"
-#include "wheel/RecordingCanvas.h"
 #include "wheel/WheelTestSupport.h"
 
 namespace velora {
@@ -28,7 +28,7 @@ class RecordingSurfaces : public CommandSurfaces {
 
 class MainCommandsTest : public ::testing::Test {
  protected:
-  MainCommandsTest() { workspace.glyphs = testing::NamedGlyphs(); }
+  MainCommandsTest() { workspace.resources.glyphs = testing::NamedGlyphs(); }
 
   bool PictureHasText(const std::string& text) const {
     const auto texts = surfaces.picture_.OfKind(DrawnPrimitive::Kind::kText);
@@ -81,7 +81,7 @@ TEST_F(MainCommandsTest, ChildRadixSetsItsKind) {
 TEST_F(MainCommandsTest, ClassicTransitOpensTheSecondChartWithTheStepControls) {
   RunClassicTransit(context);
   EXPECT_EQ(workspace.chartKind, "Транзит");
-  EXPECT_EQ(workspace.secondChart.name, "Транзит");
+  EXPECT_EQ(workspace.forms.second.name, "Транзит");
   EXPECT_TRUE(view.stepBackVisible);
   EXPECT_TRUE(view.stepForwardVisible);
   EXPECT_TRUE(view.scanningLabelVisible);
@@ -108,7 +108,7 @@ TEST_F(MainCommandsTest, ClassicTransitIsDrawnWithoutHousesAndWithTheCaption) {
 
 TEST_F(MainCommandsTest, MedicalTransitIsDrawnWithHousesAndWithoutTheCaption) {
   RunMedicalTransit(context);
-  EXPECT_EQ(workspace.secondChart.name, "Транзит медицинский");
+  EXPECT_EQ(workspace.forms.second.name, "Транзит медицинский");
   surfaces.picture_.Forget();
   ShowSecondChart(context);
   EXPECT_FALSE(PictureHasText("Транзит"));
@@ -121,7 +121,7 @@ TEST_F(MainCommandsTest, SecondChartDataLeavesTheChartKind) {
   RunAdultRadix(context);
   RunSecondChartData(context);
   EXPECT_EQ(workspace.chartKind, "Радикс");
-  EXPECT_EQ(workspace.secondChart.name, "2-я карта");
+  EXPECT_EQ(workspace.forms.second.name, "2-я карта");
   EXPECT_FALSE(view.pictureVisible);
   EXPECT_FALSE(view.interpretationVisible);
   surfaces.picture_.Forget();
@@ -131,50 +131,50 @@ TEST_F(MainCommandsTest, SecondChartDataLeavesTheChartKind) {
 
 TEST_F(MainCommandsTest, StepForwardCarriesTheMonth) {
   RunClassicTransit(context);
-  workspace.secondChart.setYear(2001);
-  workspace.secondChart.setMonthIndex(1);
-  workspace.secondChart.setDay(28);
-  workspace.secondChart.setHour(12);
-  workspace.secondChart.setMinute(30);
+  workspace.forms.second.setYear(2001);
+  workspace.forms.second.setMonthIndex(1);
+  workspace.forms.second.setDay(28);
+  workspace.forms.second.setHour(12);
+  workspace.forms.second.setMinute(30);
   StepSecondChart(context, +1);
-  EXPECT_EQ(workspace.secondChart.day(), 1);
-  EXPECT_EQ(workspace.secondChart.monthIndex(), 2);
-  EXPECT_EQ(workspace.secondChart.year(), 2001);
-  EXPECT_EQ(workspace.secondChart.hour(), 12);
-  EXPECT_EQ(workspace.secondChart.minute(), 30);
+  EXPECT_EQ(workspace.forms.second.day(), 1);
+  EXPECT_EQ(workspace.forms.second.monthIndex(), 2);
+  EXPECT_EQ(workspace.forms.second.year(), 2001);
+  EXPECT_EQ(workspace.forms.second.hour(), 12);
+  EXPECT_EQ(workspace.forms.second.minute(), 30);
   EXPECT_TRUE(PictureHasText("Транзит"));
   StepSecondChart(context, -1);
-  EXPECT_EQ(workspace.secondChart.day(), 28);
-  EXPECT_EQ(workspace.secondChart.monthIndex(), 1);
+  EXPECT_EQ(workspace.forms.second.day(), 28);
+  EXPECT_EQ(workspace.forms.second.monthIndex(), 1);
 }
 
 TEST_F(MainCommandsTest, TwentyFourHourStepsLandOnTheSameTimeNextDay) {
   RunClassicTransit(context);
-  workspace.scanStep = ScanStepChoice::kOneHour;
-  workspace.secondChart.setYear(2001);
-  workspace.secondChart.setMonthIndex(5);
-  workspace.secondChart.setDay(15);
-  workspace.secondChart.setHour(11);
-  workspace.secondChart.setMinute(30);
+  workspace.settings.scanStep = ScanStepChoice::kOneHour;
+  workspace.forms.second.setYear(2001);
+  workspace.forms.second.setMonthIndex(5);
+  workspace.forms.second.setDay(15);
+  workspace.forms.second.setHour(11);
+  workspace.forms.second.setMinute(30);
   for (int press = 0; press < 24; ++press) StepSecondChart(context, +1);
-  EXPECT_EQ(workspace.secondChart.day(), 16);
-  EXPECT_EQ(workspace.secondChart.hour(), 11);
-  EXPECT_EQ(workspace.secondChart.minute(), 30);
+  EXPECT_EQ(workspace.forms.second.day(), 16);
+  EXPECT_EQ(workspace.forms.second.hour(), 11);
+  EXPECT_EQ(workspace.forms.second.minute(), 30);
 }
 
 TEST_F(MainCommandsTest, StepBeforeNineteenHundredMovesExactlyOneDay) {
-  workspace.secondChart.setYear(1890);
-  workspace.secondChart.setMonthIndex(0);
-  workspace.secondChart.setDay(10);
+  workspace.forms.second.setYear(1890);
+  workspace.forms.second.setMonthIndex(0);
+  workspace.forms.second.setDay(10);
   StepSecondChart(context, +1);
-  EXPECT_EQ(workspace.secondChart.day(), 11);
+  EXPECT_EQ(workspace.forms.second.day(), 11);
   StepSecondChart(context, -1);
   StepSecondChart(context, -1);
-  EXPECT_EQ(workspace.secondChart.day(), 9);
+  EXPECT_EQ(workspace.forms.second.day(), 9);
 }
 
 TEST_F(MainCommandsTest, LatitudeThatIsNotANumberStopsTheCommandAfterTheWheel) {
-  workspace.firstChart.latitudeText = "abc";
+  workspace.forms.first.latitudeText = "abc";
   try {
     RunAdultRadix(context);
     FAIL() << "no error";
@@ -190,7 +190,7 @@ TEST_F(MainCommandsTest, LatitudeThatIsNotANumberStopsTheCommandAfterTheWheel) {
 TEST_F(MainCommandsTest, SolarAndLunarArrangeTheSecondChartWindow) {
   RunSolarReturn(context);
   EXPECT_EQ(workspace.chartKind, "Соляр");
-  EXPECT_EQ(workspace.secondChart.name, "Соляр");
+  EXPECT_EQ(workspace.forms.second.name, "Соляр");
   EXPECT_FALSE(view.secondChart.monthVisible);
   EXPECT_TRUE(view.secondChart.solarSearchVisible);
   EXPECT_EQ(view.secondChart.monthLabel, "Выбери год Соляра");

@@ -45,7 +45,7 @@ TEST(OutputFilesTest, ReferenceTextIsDecodedOrReportedByName) {
   folder.Write("Dann/Times.TXT", "\xc2\xf0\xe5\xec\xff\r\nUTC+3\r\n");
   MainViewState view;
   Workspace workspace;
-  workspace.dataDirectory = folder.path();
+  workspace.resources.dataDirectory = folder.path();
   ShowReferenceText(workspace, view, "Times.TXT");
   EXPECT_EQ(view.textLines, (std::vector<std::string>{"Время", "UTC+3"}));
   EXPECT_TRUE(view.textVisible);

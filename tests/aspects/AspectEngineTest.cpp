@@ -5,8 +5,8 @@
 #include "aspects/AspectTest.h"
 #include "aspects/CrossAspects.h"
 #include "aspects/RadixAspects.h"
+#include "canvas/RecordingCanvas.h"
 #include "common/UserError.h"
-#include "wheel/RecordingCanvas.h"
 
 namespace velora {
 namespace {
@@ -130,12 +130,12 @@ TEST(AspectLines, BetweenChartsAllOrderedPairsAreTested) {
 
 TEST(CrossAspects, SameMomentInBothChartsDrawsASelfConjunctionForEveryIncludedItem) {
   Workspace workspace;
-  workspace.firstChart.setMonthIndex(5);
-  workspace.secondChart = workspace.firstChart;
-  workspace.aspectSettings = AspectSettings();
+  workspace.forms.first.setMonthIndex(5);
+  workspace.forms.second = workspace.forms.first;
+  workspace.settings.aspects = AspectSettings();
   RecordingCanvas canvas(529, 345);
   DrawCrossAspects(workspace, canvas);
-  EXPECT_EQ(workspace.firstChartItems, workspace.secondChartItems);
+  EXPECT_EQ(workspace.computed.firstChartItems, workspace.computed.secondChartItems);
   int zeroLength = 0;
   for (const DrawnPrimitive& line : canvas.OfKind(Kind::kLine)) {
     if (line.from == line.to && line.penColour == colours::kYellow) ++zeroLength;
@@ -147,7 +147,7 @@ TEST(CrossAspects, SameMomentInBothChartsDrawsASelfConjunctionForEveryIncludedIt
 
 TEST(RadixAspects, ANonNumericEntryStopsTheCommandAndDrawsNothing) {
   Workspace workspace;
-  workspace.aspectSettings.Add("abc");
+  workspace.settings.aspects.Add("abc");
   RecordingCanvas canvas(529, 345);
   try {
     DrawRadixAspects(workspace, canvas);
@@ -161,8 +161,8 @@ TEST(RadixAspects, ANonNumericEntryStopsTheCommandAndDrawsNothing) {
 TEST(RadixAspects, AnEmptyListDrawsNothing) {
   Workspace workspace;
   for (int n = 0; n < 5; ++n) {
-    workspace.aspectSettings.Select(0);
-    workspace.aspectSettings.RemoveSelected();
+    workspace.settings.aspects.Select(0);
+    workspace.settings.aspects.RemoveSelected();
   }
   RecordingCanvas canvas(529, 345);
   DrawRadixAspects(workspace, canvas);
@@ -171,26 +171,29 @@ TEST(RadixAspects, AnEmptyListDrawsNothing) {
 
 TEST(RadixAspects, LinesMatchTheTestOverTheComputedItems) {
   Workspace workspace;
-  workspace.firstChart.setMonthIndex(0);
+  workspace.forms.first.setMonthIndex(0);
   RecordingCanvas canvas(529, 345);
   DrawRadixAspects(workspace, canvas);
   // Recount with the test itself over the same chart.
-  workspace.ComputeChart(1);
+  workspace.ComputeChart(ChartSource::kFirstChart);
   HouseCusps cusps;
-  workspace.ComputeHousesOf(1, cusps);
+  workspace.ComputeHousesOf(ChartSource::kFirstChart, cusps);
   ChartItemLongitudes items;
-  for (int body = 1; body <= kBodyCount; ++body) items[body] = workspace.planetLongitudes[body];
+  for (int body = 1; body <= kBodyCount; ++body) {
+    items[body] = workspace.computed.planetLongitudes[body];
+  }
   items[17] = cusps[1];
   items[18] = cusps[10];
+  EXPECT_EQ(workspace.ComputeChartItems(ChartSource::kFirstChart), items);
   const double angles[] = {0, 60, 90, 120, 180};
   std::size_t expected = 0;
   for (int i = 1; i < kItemCount; ++i) {
     for (int j = i + 1; j <= kItemCount; ++j) {
       for (double angle : angles) {
         const bool included =
-            workspace.itemSettings.itemIncluded(i) && workspace.itemSettings.itemIncluded(j);
-        if (AspectMatches(items[i], items[j], workspace.itemOrbs[i], workspace.itemOrbs[j],
-                          included, included, angle)) {
+            workspace.settings.items.itemIncluded(i) && workspace.settings.items.itemIncluded(j);
+        if (AspectMatches(items[i], items[j], workspace.computed.itemOrbs[i],
+                          workspace.computed.itemOrbs[j], included, included, angle)) {
           ++expected;
         }
       }

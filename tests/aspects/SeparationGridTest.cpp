@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "aspects/SeparationGrid.h"
-#include "wheel/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace velora {
 namespace {
@@ -17,7 +17,7 @@ TEST(SeparationGrid, CellTextsAreWidthFiveOneDecimal) {
 TEST(SeparationGrid, HalfTableOfOneChart) {
   Workspace workspace;
   RecordingCanvas canvas(600, 520);
-  DrawChartGrid(workspace, canvas, 1);
+  DrawChartGrid(workspace, canvas, ChartSource::kFirstChart);
   const auto cells = canvas.OfKind(Kind::kText);
   ASSERT_EQ(cells.size(), 136u);  // 16 + 15 + ... + 1
   EXPECT_EQ(cells[0].text, "  0.0");
@@ -29,15 +29,15 @@ TEST(SeparationGrid, HalfTableOfOneChart) {
 
 TEST(SeparationGrid, CrossTableHasSecondChartRows) {
   Workspace workspace;
-  workspace.secondChart.setYear(2000);
+  workspace.forms.second.setYear(2000);
   RecordingCanvas canvas(600, 520);
   DrawCrossGrid(workspace, canvas);
   const auto cells = canvas.OfKind(Kind::kText);
   ASSERT_EQ(cells.size(), 256u);
   EXPECT_EQ(cells[1].from, (PixelPoint{72, 45}));
   EXPECT_EQ(cells[16].from, (PixelPoint{37, 75}));
-  EXPECT_EQ(cells[1].text,
-            SeparationCellText(workspace.secondChartItems[1], workspace.firstChartItems[2]));
+  EXPECT_EQ(cells[1].text, SeparationCellText(workspace.computed.secondChartItems[1],
+                                              workspace.computed.firstChartItems[2]));
 }
 
 TEST(SeparationGrid, HeadingsStopPastTheWindowEdge) {

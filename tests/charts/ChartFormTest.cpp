@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Workspace.h"
 #include "common/UserError.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 namespace {
@@ -17,7 +17,7 @@ TEST(ChartForm, StartsWithTheEntryWindowDefaults) {
   EXPECT_EQ(form.minute(), 30);
   EXPECT_EQ(form.latitudeText, "56.01");
   EXPECT_EQ(form.longitudeText, "92.45");
-  EXPECT_EQ(Workspace().secondChart.name, "Транзит");
+  EXPECT_EQ(Workspace().forms.second.name, "Транзит");
 }
 
 TEST(ChartForm, WritesTruncateAndClampLikeTheSpinEdits) {
@@ -79,24 +79,21 @@ TEST(ReadChartInput, RefusesCoordinatesThatAreNotNumbers) {
 
 TEST(Workspace, ReadsTheFormOfEachSource) {
   Workspace workspace;
-  workspace.firstChart.setYear(1990);
-  workspace.secondChart.setYear(2000);
-  workspace.ReadChartInputFrom(3);
-  EXPECT_EQ(workspace.chartInput.year, 1990);
-  workspace.ReadChartInputFrom(4);
-  EXPECT_EQ(workspace.chartInput.year, 2000);
-  workspace.ReadChartInputFrom(0);
-  workspace.ReadChartInputFrom(5);
-  EXPECT_EQ(workspace.chartInput.year, 2000);
+  workspace.forms.first.setYear(1990);
+  workspace.forms.second.setYear(2000);
+  workspace.ReadChartInputFrom(ChartSource::kFirstChart);
+  EXPECT_EQ(workspace.computed.chartInput.year, 1990);
+  workspace.ReadChartInputFrom(ChartSource::kSecondChart);
+  EXPECT_EQ(workspace.computed.chartInput.year, 2000);
 }
 
 TEST(Workspace, ComputesTheChartAndFoldsTheDay) {
   Workspace workspace;
-  workspace.ComputeChart(1);
-  EXPECT_NEAR(workspace.chartInput.day, 15.520833333, 1e-9);
-  workspace.ComputeChart(1);
-  EXPECT_NEAR(workspace.chartInput.day, 15.520833333, 1e-9);
-  EXPECT_GT(workspace.planetLongitudes[kSun], 0);
+  workspace.ComputeChart(ChartSource::kFirstChart);
+  EXPECT_NEAR(workspace.computed.chartInput.day, 15.520833333, 1e-9);
+  workspace.ComputeChart(ChartSource::kFirstChart);
+  EXPECT_NEAR(workspace.computed.chartInput.day, 15.520833333, 1e-9);
+  EXPECT_GT(workspace.computed.planetLongitudes[kSun], 0);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class RadixLibraryTest : public ::testing::Test {
     fs::remove_all(data_);
     for (const LibraryFileKeys& file : RadixLibraryKeys()) WriteCompleteFile(file);
     WriteFile("\\Dann\\Radix\\Begin.TXT", {"Предисловие & введение", "вторая строка"}, false);
-    workspace_.firstChart.setMonthIndex(0);  // 15 January 1980, 12:30
+    workspace_.forms.first.setMonthIndex(0);  // 15 January 1980, 12:30
   }
   void TearDown() override { fs::remove_all(data_); }
 
@@ -147,7 +147,7 @@ TEST_F(RadixLibraryTest, ChildsTextSkipsHousesWithFiveBlankLinesBeforeTheHouseSi
 }
 
 TEST_F(RadixLibraryTest, AspectsUseTheOrbsAsTheyStandAndAZeroOrbFindsNothing) {
-  workspace_.houseSystem = 'S';  // cusp 1 is the Sun: the Sun and Asc in exact conjunction
+  workspace_.settings.houseSystem = 'S';  // cusp 1 is the Sun: the Sun and Asc in exact conjunction
   ComposeRadixAspects(workspace_, data_, RadixReader::kAdult, text_);
   EXPECT_EQ(text_.lines.front(), "");
   EXPECT_EQ(text_.lines.size(), 5u) << "all orbs are zero before the settings were applied";
@@ -165,13 +165,13 @@ TEST_F(RadixLibraryTest, AspectsOfExcludedItemsUseTheirLastOrb) {
   // still 0, so the pair's orb is (10 + 0) / 2 = 5 and the sextile holds.
   ComposeRadixAspects(workspace_, data_, RadixReader::kAdult, text_);
   EXPECT_NE(Find(text_, " Солнце|60|Уран|"), text_.lines.end());
-  workspace_.itemOrbs[kSun] = 0.2;  // orb 0.1: 59.84 lies outside 59.9 .. 60.1
+  workspace_.computed.itemOrbs[kSun] = 0.2;  // orb 0.1: 59.84 lies outside 59.9 .. 60.1
   ComposeRadixAspects(workspace_, data_, RadixReader::kAdult, text_);
   EXPECT_EQ(std::count(text_.lines.begin(), text_.lines.end(), " Солнце|60|Уран|"), 1);
 }
 
 TEST_F(RadixLibraryTest, DispatcherWritesTheRadixHeaderAndPreface) {
-  workspace_.firstChart.name = "Анна";
+  workspace_.forms.first.name = "Анна";
   RunInterpretation(workspace_, "Радикс", data_, text_);
   ASSERT_GE(text_.lines.size(), 5u);
   EXPECT_EQ(text_.lines[0], "Описание карты гороскопа   Анна");
@@ -191,14 +191,14 @@ TEST_F(RadixLibraryTest, DispatcherChoosesByTheExactKind) {
   EXPECT_EQ(Find(text_, "Положение Хозяев Домов в знаках зодиака"), text_.lines.end());
   EXPECT_NE(Find(text_, "Аспекты планет показывают"), text_.lines.end());
 
-  workspace_.secondChart.setYear(2027);
+  workspace_.forms.second.setYear(2027);
   RunInterpretation(workspace_, "Соляр", data_, text_);
   EXPECT_EQ(text_.lines,
             (std::vector<std::string>{"Описание карты Солнечного возвращения  ", "На  2027 год"}));
 
-  workspace_.secondChart.setMonthIndex(11);
-  workspace_.secondChart.setDay(6);
-  workspace_.secondChart.setYear(2026);
+  workspace_.forms.second.setMonthIndex(11);
+  workspace_.forms.second.setDay(6);
+  workspace_.forms.second.setYear(2026);
   RunInterpretation(workspace_, "Транзит", data_, text_);
   ASSERT_EQ(text_.lines.size(), 5u);
   EXPECT_EQ(text_.lines[1], "На  6 Декабрь 2026 воскресенье");

@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Workspace.h"
+#include "canvas/GlyphPictures.h"
 #include "common/UserError.h"
 #include "render/QtCanvas.h"
 #include "wheel/ClearPicture.h"
-#include "wheel/GlyphPictures.h"
 #include "wheel/ZodiacWheel.h"
+#include "workspace/Workspace.h"
 
 namespace velora {
 namespace {
@@ -136,12 +136,12 @@ TEST_F(QtCanvasTest, SavesPngAndBmpThatLoadBack) {
 
 TEST_F(QtCanvasTest, BundledGlyphsDrawBlackOnTheWheel) {
   Workspace workspace;
-  workspace.glyphs = LoadGlyphBitmaps(std::filesystem::path(VELORA_SOURCE_DIR) / "data");
+  workspace.resources.glyphs = LoadGlyphBitmaps(std::filesystem::path(VELORA_SOURCE_DIR) / "data");
   QtCanvas canvas(529, 345);
   DrawWheel(workspace, canvas);
   // Aries' picture has its top-left corner at (46, 199); some of it is dark.
   int dark = 0;
-  const GlyphPicture& aries = workspace.glyphs.signs[1];
+  const GlyphPicture& aries = workspace.resources.glyphs.signs[1];
   for (int y = 0; y < aries.heightPixels; ++y) {
     for (int x = 0; x < aries.widthPixels; ++x) {
       dark += qGray(canvas.image().pixel(46 + x, 199 + y)) < 100 ? 1 : 0;

@@ -23,18 +23,18 @@ PlanetLongitudes SpreadBodies() {
 class BodyPlacement : public ::testing::Test {
  protected:
   void SetUp() override {
-    workspace.glyphs = testing::NamedGlyphs();
-    workspace.wheelCentre = {176, 172};
-    workspace.planetLongitudes = SpreadBodies();
-    workspace.planetLongitudes[kSun] = 200;
-    workspace.planetLongitudes[kMercury] = 205;
-    workspace.planetLongitudes[kVenus] = 212;
+    workspace.resources.glyphs = testing::NamedGlyphs();
+    workspace.computed.wheelCentre = {176, 172};
+    workspace.computed.planetLongitudes = SpreadBodies();
+    workspace.computed.planetLongitudes[kSun] = 200;
+    workspace.computed.planetLongitudes[kMercury] = 205;
+    workspace.computed.planetLongitudes[kVenus] = 212;
     // Mars..Saturn moved away from 200..222 so that only the three are close.
-    workspace.planetLongitudes[kMars] = 20;
-    workspace.planetLongitudes[kJupiter] = 50;
-    workspace.planetLongitudes[kSaturn] = 80;
+    workspace.computed.planetLongitudes[kMars] = 20;
+    workspace.computed.planetLongitudes[kJupiter] = 50;
+    workspace.computed.planetLongitudes[kSaturn] = 80;
     for (int body = kUranus; body <= kBodyCount; ++body) {
-      workspace.planetLongitudes[body] = 230 + 12.0 * (body - kUranus);
+      workspace.computed.planetLongitudes[body] = 230 + 12.0 * (body - kUranus);
     }
   }
   Workspace workspace;
@@ -42,14 +42,14 @@ class BodyPlacement : public ::testing::Test {
 };
 
 TEST_F(BodyPlacement, CloseBodiesArePushedOutward) {
-  const BodyCounts counts = ClosenessCounts(workspace.planetLongitudes);
+  const BodyCounts counts = ClosenessCounts(workspace.computed.planetLongitudes);
   EXPECT_EQ(counts[kSun], 2);
   EXPECT_EQ(counts[kMercury], 2);
   EXPECT_EQ(counts[kVenus], 1);
-  EXPECT_EQ(BodyGlyphRadiusPixels(345, GlyphBandFactor(160), RingFactor(2, 1)), 93);
-  EXPECT_EQ(BodyGlyphRadiusPixels(345, GlyphBandFactor(148), RingFactor(1, 1)), 77);
+  EXPECT_EQ(BodyGlyphRadiusPixels(345, GlyphBandFactor(160), RingFactor(2, WheelRing::kInner)), 93);
+  EXPECT_EQ(BodyGlyphRadiusPixels(345, GlyphBandFactor(148), RingFactor(1, WheelRing::kInner)), 77);
 
-  PlaceBodies(workspace, canvas, 1);
+  PlaceBodies(workspace, canvas, WheelRing::kInner);
   const auto pictures = canvas.OfKind(Kind::kPicture);
   // Radius 93 at (360 - 200)° and (360 - 205)°, 77 at (360 - 212)°, from the centre (176, 172).
   EXPECT_EQ(Named(pictures, "Sol").at(0).from, (PixelPoint{263, 141}));
@@ -58,7 +58,7 @@ TEST_F(BodyPlacement, CloseBodiesArePushedOutward) {
 }
 
 TEST_F(BodyPlacement, FirstChartTicksAreBlackInsideTheInnerCircle) {
-  PlaceBodies(workspace, canvas, 1);
+  PlaceBodies(workspace, canvas, WheelRing::kInner);
   const auto ticks = canvas.OfKind(Kind::kLine);
   ASSERT_EQ(ticks.size(), 7u);  // Sun..Saturn are shown by default
   EXPECT_EQ(ticks[0].penColour, colours::kBlack);
@@ -68,8 +68,8 @@ TEST_F(BodyPlacement, FirstChartTicksAreBlackInsideTheInnerCircle) {
 }
 
 TEST_F(BodyPlacement, SecondChartTicksAreGreenAcrossTheOuterCircle) {
-  workspace.planetLongitudes[kSun] = 0.5;
-  PlaceBodies(workspace, canvas, 2);
+  workspace.computed.planetLongitudes[kSun] = 0.5;
+  PlaceBodies(workspace, canvas, WheelRing::kOuter);
   const auto ticks = canvas.OfKind(Kind::kLine);
   EXPECT_EQ(ticks[0].penColour, colours::kGreen);
   // Trunc(0.38 H) = 131 and Trunc(0.42 H) = 144, about half a degree below the left.
@@ -80,9 +80,9 @@ TEST_F(BodyPlacement, SecondChartTicksAreGreenAcrossTheOuterCircle) {
 }
 
 TEST_F(BodyPlacement, UncheckedBodyIsNotDrawnButStillPushesLowerBodies) {
-  workspace.planetLongitudes[kMars] = 203;
-  workspace.itemSettings.setChecked(5, false);  // Mars
-  PlaceBodies(workspace, canvas, 1);
+  workspace.computed.planetLongitudes[kMars] = 203;
+  workspace.settings.items.setChecked(5, false);  // Mars
+  PlaceBodies(workspace, canvas, WheelRing::kInner);
   const auto pictures = canvas.OfKind(Kind::kPicture);
   EXPECT_TRUE(Named(pictures, "Mars").empty());
   // The Sun counts Mercury and the hidden Mars: l = 0.25 * 3 + 1, Trunc(345 * 0.18 * 1.75) = 108.
@@ -128,19 +128,20 @@ TEST(DailyMotion, CrossingZeroAriesIsForwardMotion) {
 
 TEST(DailyMotion, ComputedFromTheFormLeavesTheScratchArraysADayApart) {
   Workspace workspace;
-  workspace.firstChart.setMonthIndex(0);
-  ComputeDailyMotion(workspace, 1);
+  workspace.forms.first.setMonthIndex(0);
+  ComputeDailyMotion(workspace, ChartSource::kFirstChart);
   for (int body = 1; body <= kBodyCount; ++body) {
-    double expected = workspace.secondChartItems[body] - workspace.firstChartItems[body];
+    double expected =
+        workspace.computed.secondChartItems[body] - workspace.computed.firstChartItems[body];
     if (expected < -300) expected += 360;
-    EXPECT_DOUBLE_EQ(workspace.dailyMotion[body], expected) << body;
+    EXPECT_DOUBLE_EQ(workspace.computed.dailyMotion[body], expected) << body;
   }
   // The Moon moves 11..16° a day, the Sun about one degree.
-  EXPECT_GT(workspace.dailyMotion[kMoon], 11);
-  EXPECT_LT(workspace.dailyMotion[kMoon], 16);
-  EXPECT_NEAR(workspace.dailyMotion[kSun], 1.0, 0.05);
+  EXPECT_GT(workspace.computed.dailyMotion[kMoon], 11);
+  EXPECT_LT(workspace.computed.dailyMotion[kMoon], 16);
+  EXPECT_NEAR(workspace.computed.dailyMotion[kSun], 1.0, 0.05);
   // The chart input is read again afterwards: whole day, as on the form.
-  EXPECT_EQ(workspace.chartInput.day, 15);
+  EXPECT_EQ(workspace.computed.chartInput.day, 15);
 }
 
 TEST(ChartHeader, PadsDayHourAndMinuteWithBlanks) {
@@ -158,10 +159,10 @@ TEST(ChartHeader, PadsDayHourAndMinuteWithBlanks) {
 
 TEST(ChartHeader, FirstChartHeaderLinesAtTheLeft) {
   Workspace workspace;
-  workspace.firstChart.name = "Иван";
-  workspace.firstChart.setMonthIndex(0);
+  workspace.forms.first.name = "Иван";
+  workspace.forms.first.setMonthIndex(0);
   RecordingCanvas canvas(529, 345);
-  DrawChartPlanets(workspace, canvas, 1);
+  DrawChartPlanets(workspace, canvas, WheelChart::kFirstChart);
   const auto texts = canvas.OfKind(Kind::kText);
   ASSERT_EQ(texts.size(), 5u);
   EXPECT_EQ(texts[0].text, "Иван");
@@ -176,29 +177,30 @@ TEST(ChartHeader, FirstChartHeaderLinesAtTheLeft) {
 
 TEST(ChartHeader, DirectedChartHeaderAndPositions) {
   Workspace workspace;
-  workspace.glyphs = testing::NamedGlyphs();
-  workspace.wheelCentre = {176, 172};
-  workspace.directionDateText = "07.12.2026";
-  workspace.directedLongitudes = SpreadBodies();
+  workspace.resources.glyphs = testing::NamedGlyphs();
+  workspace.computed.wheelCentre = {176, 172};
+  workspace.settings.directions.date = {7, 12, 2026};
+  workspace.derived.directedLongitudes = SpreadBodies();
   RecordingCanvas canvas(529, 345);
-  DrawChartPlanets(workspace, canvas, 3);
+  DrawChartPlanets(workspace, canvas, WheelChart::kDirectedChart);
   const auto texts = canvas.OfKind(Kind::kText);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, "Дирекция на дату");
   EXPECT_EQ(texts[0].from, (PixelPoint{264, 10}));  // Trunc(529 - 529 / 2)
   EXPECT_EQ(texts[1].text, "07.12.2026");
-  EXPECT_EQ(workspace.planetLongitudes, workspace.directedLongitudes);
+  EXPECT_EQ(workspace.computed.planetLongitudes, workspace.derived.directedLongitudes);
 }
 
 TEST(PositionList, OneLinePerShownBody) {
   Workspace workspace;
-  workspace.glyphs = testing::NamedGlyphs();
-  workspace.directedLongitudes = SpreadBodies();
-  workspace.directedLongitudes[kSun] = 60;  // an exact multiple of 30° stays in Aries+1 at 30°
-  workspace.directedLongitudes[kMoon] = 123.99;  // Leo 3°59'
-  workspace.dailyMotion[kSun] = -1;
+  workspace.resources.glyphs = testing::NamedGlyphs();
+  workspace.derived.directedLongitudes = SpreadBodies();
+  workspace.derived.directedLongitudes[kSun] =
+      60;  // an exact multiple of 30° stays in Aries+1 at 30°
+  workspace.derived.directedLongitudes[kMoon] = 123.99;  // Leo 3°59'
+  workspace.computed.dailyMotion[kSun] = -1;
   RecordingCanvas canvas(529, 345);
-  ListChartPositions(workspace, canvas, 5);
+  ListChartPositions(workspace, canvas, WheelChart::kDirectedChart, ListingPlace::kPicture);
   const auto pictures = canvas.OfKind(Kind::kPicture);
   ASSERT_EQ(pictures.size(), 14u);  // seven shown bodies, each with its sign
   EXPECT_EQ(pictures[0].text, "Sol");
@@ -221,9 +223,9 @@ TEST(PositionList, OneLinePerShownBody) {
 
 TEST(PositionList, RetrogradeBodiesAreMarked) {
   Workspace workspace;
-  workspace.glyphs = testing::NamedGlyphs();
-  workspace.planetLongitudes = SpreadBodies();
-  workspace.dailyMotion[kMercury] = -0.3;
+  workspace.resources.glyphs = testing::NamedGlyphs();
+  workspace.computed.planetLongitudes = SpreadBodies();
+  workspace.computed.dailyMotion[kMercury] = -0.3;
   RecordingCanvas canvas(400, 400);
   WritePositionList(workspace, canvas, 10, 10);
   const auto texts = canvas.OfKind(Kind::kText);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "canvas/RecordingCanvas.h"
 #include "wheel/HouseCuspList.h"
-#include "wheel/RecordingCanvas.h"
 
 namespace velora {
 namespace {
@@ -17,7 +17,7 @@ TEST(HouseCuspList, LineIsLabelTwoBlanksAndWidthSix) {
 TEST(HouseCuspList, PlacidusOnThePictureAtWidthLess120) {
   Workspace workspace;
   RecordingCanvas canvas(529, 345);
-  ListHouseCusps(workspace, canvas, 1);
+  ListHouseCusps(workspace, canvas, ChartSource::kFirstChart, ListingPlace::kPicture);
   const auto texts = canvas.OfKind(Kind::kText);
   ASSERT_EQ(texts.size(), 13u);
   EXPECT_EQ(texts[0].text, " Плацидуса");
@@ -30,9 +30,9 @@ TEST(HouseCuspList, PlacidusOnThePictureAtWidthLess120) {
 
 TEST(HouseCuspList, EqualHouseTitlesStandTwentyPixelsLeft) {
   Workspace workspace;
-  workspace.houseSystem = 'A';
+  workspace.settings.houseSystem = 'A';
   RecordingCanvas canvas(529, 345);
-  ListHouseCusps(workspace, canvas, 2);
+  ListHouseCusps(workspace, canvas, ChartSource::kSecondChart, ListingPlace::kPicture);
   const auto texts = canvas.OfKind(Kind::kText);
   EXPECT_EQ(texts[0].text, " Равнодомная от Асц");
   EXPECT_EQ(texts[0].from, (PixelPoint{389, 25}));
@@ -40,16 +40,16 @@ TEST(HouseCuspList, EqualHouseTitlesStandTwentyPixelsLeft) {
 
 TEST(HouseCuspList, ListingWindowHasNoTitleForSunAndMoonHouses) {
   Workspace workspace;
-  workspace.houseSystem = 'S';
+  workspace.settings.houseSystem = 'S';
   RecordingCanvas canvas(300, 400);
-  ListHouseCusps(workspace, canvas, 3);
+  ListHouseCusps(workspace, canvas, ChartSource::kFirstChart, ListingPlace::kListingWindow);
   const auto texts = canvas.OfKind(Kind::kText);
   ASSERT_EQ(texts.size(), 12u);
   EXPECT_EQ(texts[0].from, (PixelPoint{130, 35}));
 
-  workspace.houseSystem = 'M';
+  workspace.settings.houseSystem = 'M';
   RecordingCanvas window(300, 400);
-  ListHouseCusps(workspace, window, 4);
+  ListHouseCusps(workspace, window, ChartSource::kSecondChart, ListingPlace::kListingWindow);
   const auto listed = window.OfKind(Kind::kText);
   ASSERT_EQ(listed.size(), 13u);
   EXPECT_EQ(listed[0].text, " Равнодомная от МС");

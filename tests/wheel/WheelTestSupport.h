@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Workspace.h"
-#include "wheel/GlyphPictures.h"
-#include "wheel/RecordingCanvas.h"
+#include "canvas/GlyphPictures.h"
+#include "canvas/RecordingCanvas.h"
+#include "workspace/Workspace.h"
 
 namespace velora::testing {
 

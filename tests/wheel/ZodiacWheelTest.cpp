@@ -17,7 +17,7 @@ constexpr int kPictureHeight = 345;
 class ZodiacWheel : public ::testing::Test {
  protected:
   void SetUp() override {
-    workspace.glyphs = testing::NamedGlyphs();
+    workspace.resources.glyphs = testing::NamedGlyphs();
     DrawWheel(workspace, canvas);
   }
   Workspace workspace;
@@ -25,7 +25,7 @@ class ZodiacWheel : public ::testing::Test {
 };
 
 TEST_F(ZodiacWheel, CentreIsAThirdAcrossAndHalfDown) {
-  EXPECT_EQ(workspace.wheelCentre, (WheelCentre{176, 172}));
+  EXPECT_EQ(workspace.computed.wheelCentre, (WheelCentre{176, 172}));
 }
 
 TEST_F(ZodiacWheel, DrawsFourCirclesOuterFirst) {
@@ -77,7 +77,7 @@ TEST(HouseCusps, CuspAtZeroIsLeftOfTheCentreAndAtNinetyBelowIt) {
   RecordingCanvas canvas(kPictureWidth, kPictureHeight);
   HouseCusps cusps;
   for (int cusp = 1; cusp <= 12; ++cusp) cusps[cusp] = 30.0 * (cusp - 1);
-  DrawHouseCusps(canvas, cusps, 1);
+  DrawHouseCusps(canvas, cusps, WheelRing::kInner);
   const auto lines = canvas.OfKind(Kind::kLine);
   ASSERT_EQ(lines.size(), 15u);  // 12 purple, then Asc and Desc blue, MC green
   // Outer end Trunc(0.45 H) = 155 and inner end Trunc(0.16 H) = 55 from the centre; the
@@ -105,7 +105,7 @@ TEST(HouseCusps, SecondChartCuspsAreShortLinesOutsideTheZodiac) {
   RecordingCanvas canvas(kPictureWidth, kPictureHeight);
   HouseCusps cusps;
   for (int cusp = 1; cusp <= 12; ++cusp) cusps[cusp] = 30.0 * (cusp - 1);
-  DrawHouseCusps(canvas, cusps, 2);
+  DrawHouseCusps(canvas, cusps, WheelRing::kOuter);
   const auto lines = canvas.OfKind(Kind::kLine);
   // Trunc(0.35 H) = 120, one pixel short at the shortened 2 pi.
   EXPECT_EQ(lines[0].to, (PixelPoint{57, 172}));

@@ -10,9 +10,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/ChartPictures.h"
-#include "app/Workspace.h"
-#include "aspects/CrossAspects.h"
+#include "app/HeadlessSession.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "cli/DataDirectoryOption.h"
@@ -100,15 +98,6 @@ void EnsureGuiApplication() {
   static QGuiApplication application(argumentCount, argumentValues);
 }
 
-// The second chart around the first, as "Добавить в карту" draws it for a chart that is not a
-// classic transit: with the second chart's houses and cusp list and without a caption.
-void DrawTwoCharts(Workspace& workspace, Canvas& canvas) {
-  DrawInnerChart(workspace, canvas);
-  DrawCrossAspects(workspace, canvas);
-  workspace.ReadChartInputFrom(2);
-  DrawOuterChart(workspace, canvas, true);
-}
-
 }  // namespace
 
 int RunWheelCommand(const std::vector<std::string>& arguments) {
@@ -120,26 +109,33 @@ int RunWheelCommand(const std::vector<std::string>& arguments) {
   if (!options.positional().empty()) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
-  Workspace workspace;
-  workspace.firstChart = ChartFormFromOptions(options);
-  workspace.firstChart.name = options.value("name").value_or("");
+  const ChartForm firstChart = ChartFormFromOptions(options);
   const bool twoCharts = HasSecondChart(options);
-  if (twoCharts) {
-    workspace.secondChart = ChartFormFromOptions(options, "second-");
-    workspace.secondChart.name = options.value("second-name").value_or("2-я карта");
-  }
-  workspace.houseSystem = HouseSystemFromOptions(options);
+  const ChartForm secondChart = twoCharts ? ChartFormFromOptions(options, "second-") : ChartForm();
+  const HouseSystemCode houseSystem = HouseSystemFromOptions(options);
   const PictureSize size = PictureSizeFromOptions(options);
   const std::string outputFile = options.required("out");
   const std::filesystem::path dataDirectory = DataDirectoryFromOptions(options);
 
   EnsureGuiApplication();
-  workspace.glyphs = LoadGlyphBitmaps(dataDirectory);
   QtCanvas canvas(size.widthPixels, size.heightPixels);
+  HeadlessSession session(canvas);
+  Workspace& workspace = session.workspace;
+  workspace.resources.dataDirectory = dataDirectory;
+  workspace.resources.glyphs = LoadGlyphBitmaps(dataDirectory);
+  workspace.settings.houseSystem = houseSystem;
+  workspace.forms.first = firstChart;
+  workspace.forms.first.name = options.value("name").value_or("");
   if (twoCharts) {
-    DrawTwoCharts(workspace, canvas);
+    // "Данные" / "2-й карты", the second chart typed in, "Добавить в карту": drawn with its
+    // houses and cusp list and without a caption, since no transit is chosen.
+    RunSecondChartData(session.context);
+    const std::string defaultName = workspace.forms.second.name;
+    workspace.forms.second = secondChart;
+    workspace.forms.second.name = options.value("second-name").value_or(defaultName);
+    ShowSecondChart(session.context);
   } else {
-    DrawRadixPicture(workspace, canvas);
+    RunAdultRadix(session.context);
   }
   canvas.Save(outputFile);
   return kExitSuccess;

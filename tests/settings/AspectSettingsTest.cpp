@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "aspects/AspectList.h"
-#include "aspects/AspectSettings.h"
-#include "aspects/ChartItems.h"
 #include "common/UserError.h"
+#include "settings/AspectSettings.h"
+#include "workspace/ChartItems.h"
 
 namespace velora {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "wheel/Colour.h"
-#include "wheel/GlyphPicture.h"
+#include "canvas/Colour.h"
+#include "canvas/GlyphPicture.h"
 
 namespace velora {
 

@@ -1,4 +1,4 @@
-#include "derived/ScanStep.h"
+#include "settings/ScanStep.h"
 
 namespace velora {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "common/OneBasedArray.h"
-#include "ephemeris/ItemSettings.h"
+#include "settings/ItemSettings.h"
 
 namespace velora {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "wheel/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velora {
 

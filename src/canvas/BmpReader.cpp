@@ -1,4 +1,4 @@
-#include "wheel/BmpReader.h"
+#include "canvas/BmpReader.h"
 
 #include <cstdlib>
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "canvas/BmpReader.h"
+#include "canvas/GlyphPictures.h"
 #include "common/UserError.h"
-#include "wheel/BmpReader.h"
-#include "wheel/GlyphPictures.h"
 
 namespace velora {
 namespace {

@@ -1,4 +1,4 @@
-#include "aspects/AspectSettings.h"
+#include "settings/AspectSettings.h"
 
 #include "common/UserError.h"
 

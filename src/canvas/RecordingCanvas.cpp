@@ -1,4 +1,4 @@
-#include "wheel/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace velora {
 

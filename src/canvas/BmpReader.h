@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "wheel/GlyphPicture.h"
+#include "canvas/GlyphPicture.h"
 
 namespace velora {
 

@@ -1,4 +1,4 @@
-#include "ephemeris/ItemSettings.h"
+#include "settings/ItemSettings.h"
 
 #include <gtest/gtest.h>
 

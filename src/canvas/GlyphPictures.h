@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "canvas/GlyphPicture.h"
 #include "common/OneBasedArray.h"
-#include "wheel/GlyphPicture.h"
 
 namespace velora {
 

@@ -1,13 +1,13 @@
-#include "wheel/GlyphPictures.h"
+#include "canvas/GlyphPictures.h"
 
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "canvas/BmpReader.h"
 #include "common/CaseInsensitivePath.h"
 #include "common/UserError.h"
-#include "wheel/BmpReader.h"
 
 namespace velora {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "canvas/Colour.h"
 #include "common/OneBasedArray.h"
-#include "wheel/Colour.h"
 
 namespace velora {
 
