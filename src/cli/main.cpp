@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
       return kExitUsage;
     } catch (const velora::UserError& error) {
       std::cerr << "velora-cli " << name << ": " << error.what() << '\n';
+      return kExitFailure;
+    } catch (const std::exception& error) {
+      std::cerr << "velora-cli " << name << ": внутренняя ошибка: " << error.what() << '\n';
       return kExitFailure;
     }
   }

@@ -1,32 +1,19 @@
 #include "gui/CalendarWindow.h"
 
-#include <QDate>
 #include <QDateEdit>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
+#include "gui/DateBoxes.h"
 #include "gui/GuiSupport.h"
 
 namespace velora::gui {
-namespace {
 
-// The calendar shows days with four-digit years.
-constexpr const char* kDateFormat = "dd.MM.yyyy";
-constexpr int kDefaultSpanDays = 7;
-
-QDateEdit* MakeDateEdit(QWidget* parent, const char* objectName) {
-  auto* edit = new QDateEdit(QDate::currentDate(), parent);
-  edit->setObjectName(objectName);
-  edit->setDisplayFormat(kDateFormat);
-  edit->setCalendarPopup(true);
-  return edit;
-}
-
-}  // namespace
-
-CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
+CalendarWindow::CalendarWindow(QWidget* owner, CalendarDates& dates)
+    : QDialog(owner), dates_(dates) {
   setObjectName("TKalendar");
   setWindowTitle("Календарь");
   auto* grid = new QGridLayout(this);
@@ -34,13 +21,11 @@ CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
   firstLabel->setObjectName("Label1");
   auto* secondLabel = new QLabel("Дата2", this);
   secondLabel->setObjectName("Label2");
-  first_ = MakeDateEdit(this, "DateEdit1");
-  second_ = MakeDateEdit(this, "DateEdit2");
-  second_->setDate(QDate::currentDate().addDays(kDefaultSpanDays));
+  first_ = MakeDateBox(this, "DateEdit1");
+  second_ = MakeDateBox(this, "DateEdit2");
   orderWarning_ = new QLabel("Дата 2 должна быть позже чем Дата1", this);
   orderWarning_->setObjectName("Label5");
   orderWarning_->setStyleSheet("color: red; font-weight: bold;");
-  orderWarning_->hide();
   auto* compute = new QPushButton("Расчет ", this);
   compute->setObjectName("Button3");
   DisableUntilLaterVersion(compute);
@@ -50,19 +35,31 @@ CalendarWindow::CalendarWindow(QWidget* owner) : QDialog(owner) {
   grid->addWidget(second_, 1, 1);
   grid->addWidget(orderWarning_, 2, 0, 1, 2);
   grid->addWidget(compute, 3, 1, Qt::AlignRight);
-  connect(first_, &QDateEdit::dateChanged, this, &CalendarWindow::CheckOrder);
-  connect(second_, &QDateEdit::dateChanged, this, &CalendarWindow::CheckOrder);
+  connect(first_, &QDateEdit::dateChanged, this, &CalendarWindow::StoreDates);
+  connect(second_, &QDateEdit::dateChanged, this, &CalendarWindow::StoreDates);
+  dates_.ResetTo(Today());
+  LoadFromDates();
   setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 }
 
-void CalendarWindow::CheckOrder() {
-  orderWarning_->setVisible(second_->date() < first_->date());
+void CalendarWindow::LoadFromDates() {
+  const QSignalBlocker blockFirst(first_);
+  const QSignalBlocker blockSecond(second_);
+  first_->setDate(QDateOf(dates_.first));
+  second_->setDate(QDateOf(dates_.second));
+  orderWarning_->setVisible(dates_.OutOfOrder());
+}
+
+void CalendarWindow::StoreDates() {
+  dates_.first = DayDateOf(first_->date());
+  dates_.second = DayDateOf(second_->date());
+  orderWarning_->setVisible(dates_.OutOfOrder());
 }
 
 bool CalendarWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
-    first_->setDate(QDate::currentDate());
-    second_->setDate(QDate::currentDate().addDays(kDefaultSpanDays));
+    dates_.ResetTo(Today());
+    LoadFromDates();
   }
   return QDialog::event(event);
 }

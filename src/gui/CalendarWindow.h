@@ -2,25 +2,31 @@
 
 #include <QDialog>
 
+#include "settings/CalendarDates.h"
+
 class QDateEdit;
 class QLabel;
 
 namespace velora::gui {
 
-// TKalendar, "Календарь": two dates for the transit calendar or the fatigue calendar. Each time
-// it becomes active the dates become today and today + 7 days.
+// TKalendar, "Календарь": a view of the calendar's two dates, for the transit calendar or the
+// fatigue calendar. Each time it becomes active the dates become today and today + 7 days.
 class CalendarWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CalendarWindow(QWidget* owner);
+  CalendarWindow(QWidget* owner, CalendarDates& dates);
+
+  // Shows the dates as the core holds them.
+  void LoadFromDates();
 
  protected:
   bool event(QEvent* event) override;
 
  private:
-  void CheckOrder();
+  void StoreDates();
 
+  CalendarDates& dates_;
   QDateEdit* first_ = nullptr;
   QDateEdit* second_ = nullptr;
   QLabel* orderWarning_ = nullptr;

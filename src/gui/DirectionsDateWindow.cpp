@@ -1,41 +1,57 @@
 #include "gui/DirectionsDateWindow.h"
 
-#include <QDate>
 #include <QDateEdit>
 #include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/DateBoxes.h"
 #include "gui/GuiSupport.h"
 
 namespace velora::gui {
 
-DirectionsDateWindow::DirectionsDateWindow(QWidget* owner) : QDialog(owner) {
+DirectionsDateWindow::DirectionsDateWindow(QWidget* owner, DirectionsRequest& request)
+    : QDialog(owner), request_(request) {
   setObjectName("TDat2");
   setWindowTitle("Дата2");
-  date_ = new QDateEdit(QDate(2002, 1, 1), this);
-  date_->setObjectName("DateEdit1");
-  date_->setDisplayFormat("dd.MM.yyyy");
-  date_->setCalendarPopup(true);
+  date_ = MakeDateBox(this, "DateEdit1");
   auto* compute = new QPushButton("Расчет", this);
   compute->setObjectName("Button1");
   DisableUntilLaterVersion(compute);
-  auto* major = new QRadioButton("6 мажорных аспектов", this);
-  major->setObjectName("RadioButton1");
-  major->setChecked(true);
-  auto* sixteen = new QRadioButton("16 основных аспектов", this);
-  sixteen->setObjectName("RadioButton2");
+  sixMajor_ = new QRadioButton("6 мажорных аспектов", this);
+  sixMajor_->setObjectName("RadioButton1");
+  sixteen_ = new QRadioButton("16 основных аспектов", this);
+  sixteen_->setObjectName("RadioButton2");
   auto* column = new QVBoxLayout(this);
   column->addWidget(date_);
-  column->addWidget(major);
-  column->addWidget(sixteen);
+  column->addWidget(sixMajor_);
+  column->addWidget(sixteen_);
   column->addWidget(compute);
+  connect(date_, &QDateEdit::dateChanged, this,
+          [this](const QDate& date) { request_.date = DayDateOf(date); });
+  connect(sixteen_, &QRadioButton::toggled, this, [this](bool checked) {
+    request_.aspectSet = checked ? DirectionsAspectSet::kSixteen : DirectionsAspectSet::kSixMajor;
+  });
+  LoadFromRequest();
   setFixedSize(sizeHint().expandedTo(QSize(220, 0)));
 }
 
+void DirectionsDateWindow::LoadFromRequest() {
+  const QSignalBlocker blockDate(date_);
+  const QSignalBlocker blockSixteen(sixteen_);
+  date_->setDate(QDateOf(request_.date));
+  const bool sixteen = request_.aspectSet == DirectionsAspectSet::kSixteen;
+  sixteen_->setChecked(sixteen);
+  sixMajor_->setChecked(!sixteen);
+}
+
 bool DirectionsDateWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) date_->setDate(QDate::currentDate());
+  if (event->type() == QEvent::WindowActivate) {
+    request_.ResetTo(Today());
+    LoadFromRequest();
+  }
   return QDialog::event(event);
 }
 

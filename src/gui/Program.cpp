@@ -60,8 +60,8 @@ Program::Program(std::filesystem::path dataDirectory) {
   listingWindow_ = new ListingWindow(owner);
   aspectGridWindow_ = new AspectGridWindow(owner);
   databaseWindow_ = new DatabaseWindow(owner, *this);
-  calendarWindow_ = new CalendarWindow(owner);
-  directionsDateWindow_ = new DirectionsDateWindow(owner);
+  calendarWindow_ = new CalendarWindow(owner, workspace_.settings.calendar);
+  directionsDateWindow_ = new DirectionsDateWindow(owner, workspace_.settings.directions);
   scanStepWindow_ = new ScanStepWindow(owner, workspace_);
   secondChartWindow_->ApplyArrangement(view_.secondChart);
 }
@@ -96,6 +96,8 @@ void Program::Sync() {
   secondChartWindow_->LoadFromForm();
   aspectSettingsWindow_->ShowEntries();
   secondChartWindow_->ApplyArrangement(view_.secondChart);
+  calendarWindow_->LoadFromDates();
+  directionsDateWindow_->LoadFromRequest();
   if (!view_.listingCaption.empty()) {
     listingWindow_->setWindowTitle(FromUtf8(view_.listingCaption));
   }

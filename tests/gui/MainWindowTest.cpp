@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "GuiTestSupport.h"
 #include "app/RichText.h"
 #include "common/FileBytes.h"
+#include "gui/DateBoxes.h"
 #include "gui/GuiSupport.h"
 #include "gui/MainWindow.h"
 #include "gui/PictureView.h"
@@ -48,6 +50,7 @@ class MainWindowTest : public QObject {
   void aspectListSelectionIsLeftOnTheLastEntryByADrawing();
   void interpretationWaitsForKindsWithoutTextYet();
   void startWithoutPicturesSaysSoAndStillDraws();
+  void dateWindowsShowAndEditTheCoreDates();
 
  private:
   QWidget* Window(const char* name);
@@ -393,6 +396,49 @@ void MainWindowTest::startWithoutPicturesSaysSoAndStillDraws() {
   Trigger("Посмотреть/Аспекты Радикса");
   QCOMPARE(problems_.size(), 2);
   QVERIFY(problems_.back().contains("Owen.bmp"));
+}
+
+void MainWindowTest::dateWindowsShowAndEditTheCoreDates() {
+  velora::Workspace& workspace = program_->workspace();
+  auto* first = Control<QDateEdit>("TKalendar", "DateEdit1");
+  auto* second = Control<QDateEdit>("TKalendar", "DateEdit2");
+  auto* warning = Control<QLabel>("TKalendar", "Label5");
+  auto* directionsDate = Control<QDateEdit>("TDat2", "DateEdit1");
+  auto* sixteen = Control<QRadioButton>("TDat2", "RadioButton2");
+  QVERIFY(first && second && warning && directionsDate && sixteen);
+
+  // What the core holds is what the windows show.
+  workspace.settings.calendar.first = {6, 12, 2026};
+  workspace.settings.calendar.second = {13, 12, 2026};
+  workspace.settings.directions.date = {15, 1, 2010};
+  workspace.settings.directions.aspectSet = velora::DirectionsAspectSet::kSixteen;
+  program_->Sync();
+  QCOMPARE(first->date(), QDate(2026, 12, 6));
+  QCOMPARE(second->date(), QDate(2026, 12, 13));
+  QCOMPARE(directionsDate->text(), QString("15.01.2010"));
+  QVERIFY(sixteen->isChecked());
+  QVERIFY(warning->isHidden());
+
+  // What the user picks goes into the core; a second date before the first is flagged.
+  second->setDate(QDate(2026, 12, 1));
+  QCOMPARE(workspace.settings.calendar.second, (velora::DayDate{1, 12, 2026}));
+  QVERIFY(!warning->isHidden());
+  directionsDate->setDate(QDate(1999, 3, 8));
+  QCOMPARE(workspace.settings.directions.DateText(), std::string("08.03.1999"));
+  Control<QRadioButton>("TDat2", "RadioButton1")->setChecked(true);
+  QVERIFY(workspace.settings.directions.aspectSet == velora::DirectionsAspectSet::kSixMajor);
+
+  // The boxes hold only days of 1880..2050.
+  directionsDate->setDate(QDate(1700, 1, 1));
+  QCOMPARE(directionsDate->date(), QDate(1880, 1, 1));
+
+  // Activation sets today's dates.
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(Window("TKalendar"), &activate);
+  QApplication::sendEvent(Window("TDat2"), &activate);
+  QCOMPARE(first->date(), QDate::currentDate());
+  QCOMPARE(second->date(), QDate::currentDate().addDays(7));
+  QCOMPARE(workspace.settings.directions.date, velora::gui::Today());
 }
 
 QTEST_MAIN(MainWindowTest)
