@@ -7,12 +7,16 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
 BUILD_DIR ?= build-sanitize
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORA_SANITIZE=ON -DVELORA_BENCH=OFF
+else ifeq ($(CORE_ONLY),1)
+# The core and the command-line tool alone, as on a machine without Qt.
+BUILD_DIR ?= build-core
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release -DVELORA_WITH_QT=OFF -DVELORA_BENCH=OFF
 else
 BUILD_DIR ?= build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 endif
 
-.PHONY: all deps configure build test bench run glyphs format clean
+.PHONY: all deps configure build test bench run glyphs format format-check clean
 
 all: build
 
@@ -43,5 +47,8 @@ glyphs: build
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
+format-check: deps
+	@clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h') && echo "clang-format: clean"
+
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-core
