@@ -11,6 +11,11 @@ void RunInterpretationCommand(CommandContext& context) {
   view.showPictureVisible = true;
   view.showTextVisible = true;
   view.textVisible = true;
+  if (context.workspace.chartKind == chart_kinds::kDirections) {
+    view.stepBackVisible = false;
+    view.stepForwardVisible = false;
+    view.scanningLabelVisible = false;
+  }
   context.surfaces.LayoutMainWindow();
 
   InterpretationText text;

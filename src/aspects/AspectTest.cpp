@@ -14,6 +14,12 @@ double SeparationDegrees(double longitudeADegrees, double longitudeBDegrees) {
   return separation;
 }
 
+double FoldedSeparationDegrees(double longitudeADegrees, double longitudeBDegrees) {
+  double separation = std::fmod(std::fabs(longitudeADegrees - longitudeBDegrees), 360.0);
+  if (separation > 180) separation = 360 - separation;
+  return separation;
+}
+
 bool AspectMatches(double longitudeADegrees, double longitudeBDegrees, double orbADegrees,
                    double orbBDegrees, bool includedA, bool includedB, double aspectAngleDegrees) {
   const double orb = PairOrbDegrees(orbADegrees, orbBDegrees);

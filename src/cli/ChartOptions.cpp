@@ -96,6 +96,17 @@ ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& 
   return form;
 }
 
+DayDate DayDateFromOption(const ParsedOptions& options, const std::string& name) {
+  const std::string text = options.required(name);
+  ChartForm form;
+  ApplyDate(name, text, form);
+  const DayDate date{form.day(), form.monthIndex() + 1, form.year()};
+  if (!IsCalendarDay(date)) {
+    throw UsageError("--" + name + ": дня «" + text + "» нет в календаре");
+  }
+  return date;
+}
+
 HouseSystemCode HouseSystemFromOptions(const ParsedOptions& options) {
   const std::string code = options.value("houses").value_or("P");
   if (code.size() != 1 || std::string_view("MAPKSL").find(code[0]) == std::string_view::npos) {

@@ -6,6 +6,7 @@
 #include "charts/ChartForm.h"
 #include "cli/CommandLine.h"
 #include "ephemeris/HouseSystems.h"
+#include "settings/DayDate.h"
 
 namespace velora::cli {
 
@@ -17,6 +18,9 @@ std::set<std::string> ChartOptionNames(const std::string& prefix = "");
 // YYYY-MM-DD or DD.MM.YYYY, times HH:MM with minute 0..60; every value must lie in the range of
 // its control, and latitude and longitude must be decimal numbers.
 ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& prefix = "");
+
+// A day option (--to) in the forms of --date: a real calendar day of 1880..2050.
+DayDate DayDateFromOption(const ParsedOptions& options, const std::string& name);
 
 // --houses: one of M, A, P, K, S, L; P when absent.
 HouseSystemCode HouseSystemFromOptions(const ParsedOptions& options);

@@ -9,6 +9,7 @@ namespace velora::cli {
 int RunChartCommand(const std::vector<std::string>& arguments);
 int RunTextlibCommand(const std::vector<std::string>& arguments);
 int RunInterpretCommand(const std::vector<std::string>& arguments);
+int RunDirectionsCommand(const std::vector<std::string>& arguments);
 #ifdef VELORA_CLI_WITH_PICTURES
 int RunWheelCommand(const std::vector<std::string>& arguments);
 #endif

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/DirectionsCommand.h"
 #include "app/HeadlessSession.h"
 #include "app/InterpretationCommand.h"
 #include "app/RichText.h"
@@ -9,19 +10,45 @@
 #include "cli/DataDirectoryOption.h"
 #include "common/FileBytes.h"
 
-// velora-cli interpret: the interpretation as the program's text view holds it right after
-// start-up, "Взрослый" (or "Детский") and "Интерпретация" with the default settings.
+// velora-cli interpret: the interpretation as the program's text view holds it after start-up,
+// the commands that draw the chart and "Интерпретация", with the default settings.
 
 namespace velora::cli {
 namespace {
 
-using MenuCommand = void (*)(CommandContext&);
+using ChartCommands = void (*)(HeadlessSession&, const ParsedOptions&);
 
-// The menu command that draws the chart whose text is asked for.
-MenuCommand ChartCommandOf(const std::string& kind) {
-  if (kind == "radix") return RunAdultRadix;
-  if (kind == "radix-child") return RunChildRadix;
-  throw UsageError("--kind: вид толкования «" + kind + "» неизвестен (radix или radix-child)");
+void DrawAdultRadix(HeadlessSession& session, const ParsedOptions&) {
+  RunAdultRadix(session.context);
+}
+
+void DrawChildRadix(HeadlessSession& session, const ParsedOptions&) {
+  RunChildRadix(session.context);
+}
+
+DirectionsAspectSet AspectSetFromOptions(const ParsedOptions& options) {
+  const std::string set = options.value("aspect-set").value_or("6");
+  if (set == "6") return DirectionsAspectSet::kSixMajor;
+  if (set == "16") return DirectionsAspectSet::kSixteen;
+  throw UsageError("--aspect-set: «" + set + "» — бывает 6 или 16");
+}
+
+// "Дирекции", the date and the aspect set chosen in the directions window, "Расчет".
+void DrawDirections(HeadlessSession& session, const ParsedOptions& options) {
+  RunDirections(session.context);
+  DirectionsRequest& request = session.workspace.settings.directions;
+  request.date = DayDateFromOption(options, "to");
+  request.aspectSet = AspectSetFromOptions(options);
+  RunDirectionsToDate(session.context);
+}
+
+// The menu commands that draw the chart whose text is asked for.
+ChartCommands ChartCommandsOf(const std::string& kind) {
+  if (kind == "radix") return DrawAdultRadix;
+  if (kind == "radix-child") return DrawChildRadix;
+  if (kind == "directions") return DrawDirections;
+  throw UsageError("--kind: вид толкования «" + kind +
+                   "» неизвестен (radix, radix-child или directions)");
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -47,12 +74,19 @@ void Emit(const std::string& outPath, const std::vector<std::string>& lines) {
 
 int RunInterpretCommand(const std::vector<std::string>& arguments) {
   std::set<std::string> valueOptions = ChartOptionNames();
-  valueOptions.insert({"kind", "name", "houses", "data", "out"});
+  valueOptions.insert({"kind", "name", "houses", "data", "out", "to", "aspect-set"});
   const ParsedOptions options(arguments, valueOptions, {});
   if (!options.positional().empty()) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
-  const MenuCommand drawChart = ChartCommandOf(options.value("kind").value_or("radix"));
+  const std::string kind = options.value("kind").value_or("radix");
+  const ChartCommands drawChart = ChartCommandsOf(kind);
+  if (kind == "directions") {
+    DayDateFromOption(options, "to");
+    AspectSetFromOptions(options);
+  } else if (options.has("to") || options.has("aspect-set")) {
+    throw UsageError("--to и --aspect-set нужны только для --kind directions");
+  }
   // The text does not depend on the picture; its size is that of a fresh main window.
   RecordingCanvas picture(529, 345);
   HeadlessSession session(picture);
@@ -63,7 +97,7 @@ int RunInterpretCommand(const std::vector<std::string>& arguments) {
   workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
 
   const std::string outPath = options.value("out").value_or("");
-  drawChart(session.context);
+  drawChart(session, options);
   try {
     RunInterpretationCommand(session.context);
   } catch (...) {

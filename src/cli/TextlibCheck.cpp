@@ -7,6 +7,7 @@
 
 #include "app/DataDirectory.h"
 #include "cli/CommandLine.h"
+#include "interpretation/DirectionsComposer.h"
 #include "interpretation/LibraryCheck.h"
 
 namespace velora::cli {
@@ -56,14 +57,27 @@ int RunTextlibCheck(const std::vector<std::string>& arguments) {
   if (options.positional().size() != 1) throw UsageError("укажите одну папку: textlib check ПАПКА");
   const std::filesystem::path dataDirectory = DataDirectoryOfFolder(options.positional().front());
 
-  bool complete = true;
-  for (const LibraryFileKeys& file : RadixLibraryKeys()) {
-    const LibraryFileReport report = CheckLibraryFile(dataDirectory, file);
-    PrintReport(report);
-    complete = complete && report.complete();
+  struct Group {
+    const char* name;
+    std::vector<LibraryFileKeys> files;
+  };
+  const Group groups[] = {
+      {"радикс", RadixLibraryKeys()},
+      {"дирекции",
+       {{std::string(kDirectionsFile), LibraryGroup::kDirections, DirectionsLibraryItems(), true}}},
+  };
+  bool allComplete = true;
+  for (const Group& group : groups) {
+    bool complete = true;
+    for (const LibraryFileKeys& file : group.files) {
+      const LibraryFileReport report = CheckLibraryFile(dataDirectory, file);
+      PrintReport(report);
+      complete = complete && report.complete();
+    }
+    std::cout << "Группа «" << group.name << "» " << (complete ? "полна" : "неполна") << ".\n";
+    allComplete = allComplete && complete;
   }
-  std::cout << (complete ? "Группа «радикс» полна.\n" : "Группа «радикс» неполна.\n");
-  return complete ? kExitSuccess : kExitFailure;
+  return allComplete ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace velora::cli

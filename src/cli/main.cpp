@@ -19,9 +19,14 @@ constexpr const char* kUsage =
     "      файл библиотеки текстов: шифр Windows-1251 <-> правимый текст UTF-8\n"
     "  velora-cli textlib check ПАПКА\n"
     "      проверка папки с Dann: все ли сочетания ключей найдут свой заголовок\n"
-    "  velora-cli interpret --kind radix|radix-child --date ... --time ... --lat ... --lon ...\n"
-    "                   [--name ИМЯ] [--houses КОД] [--data ПАПКА] [--out ФАЙЛ.txt|ФАЙЛ.rtf]\n"
+    "  velora-cli interpret --kind radix|radix-child|directions --date ... --time ... --lat ...\n"
+    "                   --lon ... [--to ДАТА [--aspect-set 6|16]] [--name ИМЯ] [--houses КОД]\n"
+    "                   [--data ПАПКА] [--out ФАЙЛ.txt|ФАЙЛ.rtf]\n"
     "      толкование карты, как его показывает программа\n"
+    "  velora-cli directions --date ... --time ... --lat ... --lon ... --to ДАТА\n"
+    "                   [--houses КОД] [--orbs НАБОР|17 ОРБИСОВ] [--all-items] [--aspects "
+    "A,B,...]\n"
+    "      дирекции на дату: таблица и аспекты дирекционных планет к радиксу\n"
 #ifdef VELORA_CLI_WITH_PICTURES
     "  velora-cli wheel ... --out ФАЙЛ.png|ФАЙЛ.bmp\n"
     "      рисунок карты (см. velora-cli wheel --help)\n"
@@ -37,6 +42,7 @@ constexpr Subcommand kSubcommands[] = {
     {"chart", velora::cli::RunChartCommand},
     {"textlib", velora::cli::RunTextlibCommand},
     {"interpret", velora::cli::RunInterpretCommand},
+    {"directions", velora::cli::RunDirectionsCommand},
 #ifdef VELORA_CLI_WITH_PICTURES
     {"wheel", velora::cli::RunWheelCommand},
 #endif

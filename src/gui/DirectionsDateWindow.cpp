@@ -8,18 +8,18 @@
 #include <QVBoxLayout>
 
 #include "gui/DateBoxes.h"
-#include "gui/GuiSupport.h"
 
 namespace velora::gui {
 
-DirectionsDateWindow::DirectionsDateWindow(QWidget* owner, DirectionsRequest& request)
+DirectionsDateWindow::DirectionsDateWindow(QWidget* owner, DirectionsRequest& request,
+                                           std::function<void()> compute)
     : QDialog(owner), request_(request) {
   setObjectName("TDat2");
   setWindowTitle("Дата2");
   date_ = MakeDateBox(this, "DateEdit1");
-  auto* compute = new QPushButton("Расчет", this);
-  compute->setObjectName("Button1");
-  DisableUntilLaterVersion(compute);
+  auto* computeButton = new QPushButton("Расчет", this);
+  computeButton->setObjectName("Button1");
+  computeButton->setDefault(true);
   sixMajor_ = new QRadioButton("6 мажорных аспектов", this);
   sixMajor_->setObjectName("RadioButton1");
   sixteen_ = new QRadioButton("16 основных аспектов", this);
@@ -28,7 +28,8 @@ DirectionsDateWindow::DirectionsDateWindow(QWidget* owner, DirectionsRequest& re
   column->addWidget(date_);
   column->addWidget(sixMajor_);
   column->addWidget(sixteen_);
-  column->addWidget(compute);
+  column->addWidget(computeButton);
+  connect(computeButton, &QPushButton::clicked, this, std::move(compute));
   connect(date_, &QDateEdit::dateChanged, this,
           [this](const QDate& date) { request_.date = DayDateOf(date); });
   connect(sixteen_, &QRadioButton::toggled, this, [this](bool checked) {

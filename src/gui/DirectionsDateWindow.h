@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "settings/DirectionsRequest.h"
 
@@ -15,7 +16,8 @@ class DirectionsDateWindow : public QDialog {
   Q_OBJECT
 
  public:
-  DirectionsDateWindow(QWidget* owner, DirectionsRequest& request);
+  // `compute` runs the directions ("Расчет").
+  DirectionsDateWindow(QWidget* owner, DirectionsRequest& request, std::function<void()> compute);
 
   // Shows the request as the core holds it.
   void LoadFromRequest();

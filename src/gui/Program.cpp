@@ -1,5 +1,7 @@
 #include "gui/Program.h"
 
+#include "app/DirectionsCommand.h"
+
 #include <exception>
 
 #include "canvas/GlyphPictures.h"
@@ -61,7 +63,8 @@ Program::Program(std::filesystem::path dataDirectory) {
   aspectGridWindow_ = new AspectGridWindow(owner);
   databaseWindow_ = new DatabaseWindow(owner, *this);
   calendarWindow_ = new CalendarWindow(owner, workspace_.settings.calendar);
-  directionsDateWindow_ = new DirectionsDateWindow(owner, workspace_.settings.directions);
+  directionsDateWindow_ = new DirectionsDateWindow(owner, workspace_.settings.directions,
+                                                   [this] { Run(RunDirectionsToDate); });
   scanStepWindow_ = new ScanStepWindow(owner, workspace_);
   secondChartWindow_->ApplyArrangement(view_.secondChart);
 }

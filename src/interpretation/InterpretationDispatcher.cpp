@@ -4,6 +4,7 @@
 #include <string>
 
 #include "derived/WeekdayName.h"
+#include "interpretation/DirectionsComposer.h"
 #include "interpretation/RadixComposers.h"
 #include "interpretation/RadixEntryItems.h"
 #include "interpretation/WholeFileCopy.h"
@@ -88,6 +89,7 @@ const std::array kInterpretationRows = {
     InterpretationRow{chart_kinds::kMedicalTransit, {WriteTransitHeader}},
     InterpretationRow{chart_kinds::kSolar, {WriteSolarHeader}},
     InterpretationRow{chart_kinds::kLunar, {WriteLunarHeader}},
+    InterpretationRow{chart_kinds::kDirections, {ComposeDirections}},
 };
 
 const InterpretationRow* RowOf(std::string_view chartKind) {

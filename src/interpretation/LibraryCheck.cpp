@@ -66,7 +66,8 @@ LibraryFileReport CheckLibraryFile(const std::filesystem::path& dataDirectory,
   const EntryFileLayout layout = LayoutOf(file.group);
   const std::vector<std::string> lines = ReadLibraryLines(path, layout, report);
 
-  std::vector<bool> answered(file.items.size(), false);
+  std::vector<int> answeredBy(file.items.size(), 0);
+  std::vector<std::size_t> firstHeadingLine(file.items.size(), 0);
   // The last line is never tested as a heading, so it answers nothing.
   for (std::size_t n = 0; n + 1 < lines.size(); ++n) {
     if (lines[n].find(layout.marker) == std::string::npos) continue;
@@ -75,8 +76,17 @@ LibraryFileReport CheckLibraryFile(const std::filesystem::path& dataDirectory,
     for (std::size_t i = 0; i < file.items.size(); ++i) {
       if (Answers(lines[n], layout.marker, file.items[i])) takers.push_back(i);
     }
-    for (std::size_t i : takers) answered[i] = true;
-    if (takers.size() > 1) {
+    for (std::size_t i : takers) {
+      if (answeredBy[i]++ == 0) {
+        firstHeadingLine[i] = n + 1;
+      } else if (file.headingsServeSeveral) {
+        report.ambiguousHeadings.push_back("строка " + std::to_string(n + 1) + " «" + lines[n] +
+                                           "»: сочетание " + JoinKeys(file.items[i]) +
+                                           " уже нашло заголовок в строке " +
+                                           std::to_string(firstHeadingLine[i]));
+      }
+    }
+    if (takers.size() > 1 && !file.headingsServeSeveral) {
       report.ambiguousHeadings.push_back(
           "строка " + std::to_string(n + 1) + " «" + lines[n] + "»: подходит к " +
           std::to_string(takers.size()) + " сочетаниям, например " +
@@ -93,7 +103,7 @@ LibraryFileReport CheckLibraryFile(const std::filesystem::path& dataDirectory,
     }
   }
   for (std::size_t i = 0; i < file.items.size(); ++i) {
-    if (!answered[i]) report.unansweredKeys.push_back(JoinKeys(file.items[i]));
+    if (answeredBy[i] == 0) report.unansweredKeys.push_back(JoinKeys(file.items[i]));
   }
   return report;
 }

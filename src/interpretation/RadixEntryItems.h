@@ -39,6 +39,9 @@ struct LibraryFileKeys {
   std::string fileName;
   LibraryGroup group;
   std::vector<EntryItem> items;
+  // Whether one heading may answer several combinations (an entry whose text fits them all, its
+  // heading carrying several keys of one kind); each combination must still find one heading.
+  bool headingsServeSeveral = false;
 };
 
 // The radix files (adult and child) with every key combination their composers can ask for.

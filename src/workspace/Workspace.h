@@ -55,8 +55,11 @@ struct LastComputation {
 
 // The results of the derived charts that later commands read back.
 struct DerivedCharts {
-  // Positions of the directed chart, written by the directions computation.
+  // The date the directions were last computed for.
+  DayDate targetDate;
+  // Positions and cusps of the directed chart, written by the directions computation.
   PlanetLongitudes directedLongitudes;
+  HouseCusps directedCusps;
 };
 
 // What is loaded from the data folder.

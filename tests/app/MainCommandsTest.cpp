@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/DirectionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/MainLayout.h"
 #include "app/SecondChartModes.h"
@@ -266,6 +267,76 @@ TEST(MainLayoutTest, PictureAndButtonsFollowTheWindowSize) {
   EXPECT_EQ(layout.scanningLabelTopPixels, 360);
   EXPECT_EQ(layout.aboutLeftPixels, 135);
   EXPECT_EQ(layout.aboutTopPixels, 162);
+}
+
+}  // namespace
+}  // namespace velora
+
+namespace velora {
+namespace {
+
+class DirectionsCommandTest : public MainCommandsTest {
+ protected:
+  DirectionsCommandTest() {
+    workspace.forms.first.setMonthIndex(0);
+    workspace.settings.directions.date = {8, 12, 2026};
+  }
+};
+
+TEST_F(DirectionsCommandTest, ComputeAppendsTheTableEachTimeAndDrawsTheDirectedChart) {
+  RunDirections(context);
+  RunDirectionsToDate(context);
+  EXPECT_EQ(workspace.chartKind, "Дирекция");
+  EXPECT_TRUE(view.pictureVisible);
+  EXPECT_FALSE(view.textVisible);
+  EXPECT_TRUE(view.interpretationVisible);
+  EXPECT_FALSE(view.stepForwardVisible);
+  EXPECT_TRUE(PictureHasText("Дирекция на дату"));
+  EXPECT_TRUE(PictureHasText("08.12.2026"));
+  EXPECT_NE(std::find(view.windowActions.begin(), view.windowActions.end(),
+                      WindowAction{AppWindow::kDirectionsDate, false}),
+            view.windowActions.end());
+  const auto arcLines = [&] {
+    return std::count(view.textLines.begin(), view.textLines.end(), "Приращение =    46.90");
+  };
+  EXPECT_EQ(arcLines(), 1);
+  EXPECT_EQ(view.textLines.front(), "");  // appended after what the view held
+  RunDirectionsToDate(context);
+  EXPECT_EQ(arcLines(), 2);
+}
+
+TEST_F(DirectionsCommandTest, ComputeRunsAfterAnotherCommandChangedTheKind) {
+  RunDirections(context);
+  RunAdultRadix(context);
+  RunDirectionsToDate(context);
+  EXPECT_EQ(workspace.chartKind, "Дирекция");
+  EXPECT_NE(std::find(view.textLines.begin(), view.textLines.end(), "Приращение =    46.90"),
+            view.textLines.end());
+}
+
+TEST_F(DirectionsCommandTest, AspectLinesUseTheListAndDrawAChordEach) {
+  // Only the conjunction, every item, wide orbs: a zero arc conjoins every body with itself.
+  workspace.settings.directions.date = {15, 1, 1980};
+  while (workspace.settings.aspects.entryCount() > 0) {
+    workspace.settings.aspects.Select(0);
+    workspace.settings.aspects.RemoveSelected();
+  }
+  workspace.settings.aspects.Add("0");
+  for (int box = 1; box <= kItemBoxCount; ++box) workspace.settings.items.setChecked(box, true);
+  RunDirectionsToDate(context);
+  const auto first = std::find(view.textLines.begin(), view.textLines.end(),
+                               " Расчет аспектов дирекционных к радикс");
+  ASSERT_NE(first, view.textLines.end());
+  EXPECT_NE(std::find(first, view.textLines.end(), " Дирекц.  Солн   0.0 к Солн "),
+            view.textLines.end());
+  EXPECT_NE(std::find(first, view.textLines.end(), " Дирекц.  Вен    0.0 к Вен  "),
+            view.textLines.end());
+}
+
+TEST_F(DirectionsCommandTest, NoMonthStopsWithAMessage) {
+  workspace.forms.first.setMonthIndex(ChartForm::kNoMonth);
+  EXPECT_THROW(RunDirectionsToDate(context), UserError);
+  EXPECT_EQ(view.textLines.size(), 1u);
 }
 
 }  // namespace

@@ -93,3 +93,44 @@ TEST(TextlibCheck, ReportsMissingFilesAndUnansweredKeys) {
 
 }  // namespace
 }  // namespace velora
+
+namespace {
+
+TEST(DirectionsCommand, PrintsTheTableAndTheAspectLines) {
+  const auto run = velora::testing::RunCli(
+      "directions --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --to 08.12.2026");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.rfind("Приращение =    46.90\n", 0), 0u);
+  EXPECT_NE(run.output.find(" Расчет аспектов дирекционных к радикс\n"), std::string::npos);
+}
+
+TEST(DirectionsCommand, DatesTheBoxCannotHoldAreUsageMistakes) {
+  for (const char* to : {"2023-02-29", "1879-12-31", "2051-01-01", "32.01.2000", "завтра"}) {
+    const auto run = velora::testing::RunCli(
+        std::string("directions --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --to ") +
+        to);
+    EXPECT_EQ(run.status, 2) << to;
+    EXPECT_TRUE(run.output.empty()) << to;
+  }
+  const auto interpret = velora::testing::RunCli(
+      "interpret --kind directions --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 "
+      "--to 2023-02-29");
+  EXPECT_EQ(interpret.status, 2);
+  EXPECT_TRUE(interpret.output.empty());
+}
+
+TEST(DirectionsCommand, InterpretWritesTheListsOfTheChosenSet) {
+  const std::string chart =
+      "interpret --kind directions --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 "
+      "--to 2026-12-08 --name Анна --data " +
+      velora::testing::BundledData();
+  const auto six = velora::testing::RunCli(chart);
+  const auto sixteen = velora::testing::RunCli(chart + " --aspect-set 16");
+  EXPECT_EQ(six.output.rfind("   Дирекция Анна  на  08.12.2026\n", 0), 0u) << six.output;
+  EXPECT_NE(six.output.find("Аспекты дирекционных домов к радиксным планетам"), std::string::npos);
+  EXPECT_EQ(sixteen.output.find("Аспекты дирекционных домов к радиксным планетам"),
+            std::string::npos);
+  EXPECT_NE(sixteen.output.find("Описание Дирекций гороскопа   Анна"), std::string::npos);
+}
+
+}  // namespace

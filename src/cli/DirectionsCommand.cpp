@@ -1,0 +1,42 @@
+#include <iostream>
+#include <string>
+
+#include "app/DirectionsCommand.h"
+#include "app/HeadlessSession.h"
+#include "cli/ChartOptions.h"
+#include "cli/Commands.h"
+#include "cli/SettingsOptions.h"
+
+// velora-cli directions: "Дирекции" and "Расчет" of the directions window for a date, printing
+// the lines the computation appends to the text view (the table and the aspect lines).
+
+namespace velora::cli {
+
+int RunDirectionsCommand(const std::vector<std::string>& arguments) {
+  std::set<std::string> valueOptions = ChartOptionNames();
+  valueOptions.insert({"to", "houses"});
+  valueOptions.merge(SettingsValueOptionNames());
+  const ParsedOptions options(arguments, valueOptions, SettingsFlagOptionNames());
+  if (!options.positional().empty()) {
+    throw UsageError("лишнее слово «" + options.positional().front() + "»");
+  }
+  const DayDate target = DayDateFromOption(options, "to");
+  RecordingCanvas picture(529, 345);
+  HeadlessSession session(picture);
+  Workspace& workspace = session.workspace;
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.settings.houseSystem = HouseSystemFromOptions(options);
+  ApplySettingsOptions(options, workspace.settings);
+
+  RunDirections(session.context);
+  workspace.settings.directions.date = target;
+  const std::size_t linesBefore = session.view.textLines.size();
+  RunDirectionsToDate(session.context);
+  const std::vector<std::string>& lines = session.view.textLines;
+  std::string text;
+  for (std::size_t n = linesBefore; n < lines.size(); ++n) text += lines[n] + "\n";
+  std::cout << text;
+  return kExitSuccess;
+}
+
+}  // namespace velora::cli
