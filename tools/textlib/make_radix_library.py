@@ -14,6 +14,7 @@
     data/Dann/Radix/Kinder/KinderAspect.txt    child: aspects, plain
 
 Usage: python3 tools/textlib/make_radix_library.py [--out DANN_DIR] [--show N]
+                                                    [--cli VELORA_CLI]
 
 The prose is composed from the meaning tables of meanings.py and the
 sentence templates below; the choice among templates is made by hashing
@@ -26,6 +27,9 @@ and checked by brute force: every key combination the radix composers can
 ask for is answered by exactly one heading, and every heading answers only
 the combination it was written for. Any fault stops the run with a
 message and a non-zero exit status.
+
+The enciphered files are enciphered and read back by the program's own
+tool, velora-cli textlib (see library_cipher.py), so it must be built.
 """
 
 import argparse
@@ -40,6 +44,7 @@ sys.dont_write_bytecode = True  # keep the source folder clean
 sys.path.insert(0, str(HERE))
 
 from meanings import ITEMS, SIGNS, HOUSES, ASPECTS  # noqa: E402
+import library_cipher  # noqa: E402
 
 # Body lines are wrapped to what the program's text view shows at its first size (about 50
 # characters of its fixed-pitch font); a heading may run longer, up to MAX_LINE.
@@ -48,45 +53,6 @@ MAX_LINE = 76
 CLOSING = "&&&&&"
 RADIX_KEY = "VexКлючик"
 ENCODING = "cp1251"
-
-
-# ---------------------------------------------------------------------------
-# Cipher: alphabet index 1 is the tab (code 9), index i = 2..225 is the
-# character with code i + 30 (32..255). A line is enciphered by itself,
-# the key restarting at its first character.
-# ---------------------------------------------------------------------------
-def alphabet_index(code):
-    if code == 9:
-        return 1
-    if 32 <= code <= 255:
-        return code - 30
-    raise ValueError("код %d вне алфавита" % code)
-
-
-def alphabet_code(index):
-    return 9 if index == 1 else index + 30
-
-
-def encipher_bytes(plain, key):
-    k = len(key)
-    out = bytearray()
-    for p, c in enumerate(plain):
-        idx = alphabet_index(c) + alphabet_index(key[p % k])
-        if idx > 225:
-            idx -= 225
-        out.append(alphabet_code(idx))
-    return bytes(out)
-
-
-def decipher_bytes(line, key):
-    k = len(key)
-    out = bytearray()
-    for p, c in enumerate(line):
-        d = alphabet_index(c) - alphabet_index(key[p % k])
-        if d <= 0:
-            d += 225
-        out.append(alphabet_code(d))
-    return bytes(out)
 
 
 # ---------------------------------------------------------------------------
@@ -815,36 +781,38 @@ def check_plain_lines(lib_name, lines, layout=True):
             fail("%s: заголовок не начинается с «&»: %r" % (where, line))
 
 
-def file_bytes(lib):
-    key = RADIX_KEY.encode(ENCODING)
-    out = []
-    for n, line in enumerate(lib.plain_lines(), 1):
-        raw = encode_line(line, "%s, строка %d" % (lib.name, n))
-        if lib.enciphered:
-            enc = encipher_bytes(raw, key)
-            if decipher_bytes(enc, key) != raw:
-                fail("%s, строка %d: шифр не обратим" % (lib.name, n))
-            if b"\r" in enc or b"\n" in enc:
-                fail("%s, строка %d: конец строки в шифре" % (lib.name, n))
-            raw = enc
-        out.append(raw + b"\r\n")
-    return b"".join(out)
+def file_bytes(lib, cli):
+    """The file as written: CR LF lines, enciphered by velora-cli when the
+    library is. Every line is checked for Windows-1251 first, so the tool
+    only ever gets codes of the cipher alphabet."""
+    lines = lib.plain_lines()
+    raws = [encode_line(line, "%s, строка %d" % (lib.name, n))
+            for n, line in enumerate(lines, 1)]
+    if lib.enciphered:
+        return library_cipher.encipher_lines(lines, RADIX_KEY, cli, lib.name)
+    return b"".join(raw + b"\r\n" for raw in raws)
 
 
-def read_back(path, enciphered):
-    """Reads a library file as the program does: CR LF lines, deciphered."""
+def read_back(path, enciphered, cli=None):
+    """Reads a library file as the program does: CR LF lines, deciphered
+    (by velora-cli) when the file is enciphered."""
     data = path.read_bytes()
     if not data.endswith(b"\r\n"):
         fail("%s: файл не кончается CR LF" % path)
     raw_lines = data[:-2].split(b"\r\n")
-    key = RADIX_KEY.encode(ENCODING)
-    lines = []
     for n, raw in enumerate(raw_lines, 1):
         if b"\r" in raw or b"\n" in raw:
             fail("%s, строка %d: одиночный CR или LF" % (path, n))
-        if enciphered:
-            raw = decipher_bytes(raw, key)
-        lines.append(raw.decode(ENCODING))
+    if not enciphered:
+        return [raw.decode(ENCODING) for raw in raw_lines]
+    lines = library_cipher.decipher_bytes(data, RADIX_KEY, cli, str(path))
+    if len(lines) != len(raw_lines):
+        fail("%s: после расшифровки %d строк вместо %d"
+             % (path, len(lines), len(raw_lines)))
+    for n, (raw, line) in enumerate(zip(raw_lines, lines), 1):
+        plain = encode_line(line, "%s, строка %d после расшифровки" % (path, n))
+        if len(plain) != len(raw):
+            fail("%s, строка %d: шифр изменил длину строки" % (path, n))
     return lines
 
 
@@ -852,8 +820,15 @@ def check_library(lib, lines):
     """Brute-force check of the keys against the headings of a file."""
     name = lib.name
     check_plain_lines(name, lines)
-    if lines != lib.plain_lines():
-        fail("%s: прочитанный файл не совпадает с задуманным" % name)
+    planned = lib.plain_lines()
+    for n, (line, plan) in enumerate(zip(lines, planned), 1):
+        if line != plan:
+            fail("%s, строка %d: прочитано %r вместо %r%s"
+                 % (name, n, line, plan,
+                    " (шифр не обратим)" if lib.enciphered else ""))
+    if len(lines) != len(planned):
+        fail("%s: прочитано %d строк вместо %d"
+             % (name, len(lines), len(planned)))
     if lines[-1] != CLOSING:
         fail("%s: нет закрывающей строки %s" % (name, CLOSING))
     # The last line is never tested as a heading.
@@ -909,10 +884,12 @@ def main():
                     help="папка Dann, куда писать (по умолчанию data/Dann)")
     ap.add_argument("--show", type=int, default=0,
                     help="показать по N расшифрованных статей каждого файла")
+    library_cipher.add_cli_option(ap)
     args = ap.parse_args()
     dann = Path(args.out)
 
     try:
+        cli = library_cipher.find_cli(args.cli)
         # Preface.
         pre = preface_lines()
         check_plain_lines("Radix/Begin.TXT", pre, layout=False)
@@ -929,10 +906,10 @@ def main():
         for lib in libs:
             path = dann / lib.name
             path.parent.mkdir(parents=True, exist_ok=True)
-            path.write_bytes(file_bytes(lib))
+            path.write_bytes(file_bytes(lib, cli))
         for lib in libs:
             path = dann / lib.name
-            lines = read_back(path, lib.enciphered)
+            lines = read_back(path, lib.enciphered, cli)
             count = check_library(lib, lines)
             print("%-32s %6d статей %7d байт  %s" % (
                 lib.name, count, path.stat().st_size,
@@ -945,7 +922,7 @@ def main():
                     print()
                     print("\n".join(select(lines, [keys])))
                 print()
-    except CheckError as e:
+    except (CheckError, library_cipher.CipherToolError) as e:
         print("ОШИБКА: %s" % e, file=sys.stderr)
         return 1
     print("Проверка пройдена.")
