@@ -51,6 +51,7 @@ class MainWindowTest : public QObject {
   void interpretationWaitsForKindsWithoutTextYet();
   void startWithoutPicturesSaysSoAndStillDraws();
   void dateWindowsShowAndEditTheCoreDates();
+  void directionsComputeFromTheirWindow();
 
  private:
   QWidget* Window(const char* name);
@@ -439,6 +440,23 @@ void MainWindowTest::dateWindowsShowAndEditTheCoreDates() {
   QCOMPARE(first->date(), QDate::currentDate());
   QCOMPARE(second->date(), QDate::currentDate().addDays(7));
   QCOMPARE(workspace.settings.directions.date, velora::gui::Today());
+}
+
+void MainWindowTest::directionsComputeFromTheirWindow() {
+  Control<QComboBox>("TID1", "ComboBox1")->setCurrentIndex(0);
+  Trigger("Карта/Добавить карту/Дирекции");
+  QVERIFY(Window("TDat2")->isVisible());
+  Control<QDateEdit>("TDat2", "DateEdit1")->setDate(QDate(2026, 12, 8));
+  QPushButton* compute = Control<QPushButton>("TDat2", "Button1");
+  QVERIFY(compute->isEnabled());
+  compute->click();
+  QVERIFY(!Window("TDat2")->isVisible());
+  QVERIFY(Control<QWidget>("TForm1", "Image1")->isVisible());
+  QPushButton* interpretation = Control<QPushButton>("TForm1", "Button4");
+  QVERIFY(interpretation->isVisible() && interpretation->isEnabled());
+  QVERIFY(Control<QPlainTextEdit>("TForm1", "RichEdit1")
+              ->toPlainText()
+              .contains("Приращение =    46.90"));
 }
 
 QTEST_MAIN(MainWindowTest)
