@@ -7,6 +7,7 @@
 
 #include "common/CaseInsensitivePath.h"
 #include "common/Cp1251.h"
+#include "common/FileReplace.h"
 #include "common/TextLines.h"
 #include "common/UserError.h"
 
@@ -33,6 +34,8 @@ void SeedFrom(const std::filesystem::path& seed, const std::filesystem::path& fi
 
 std::optional<std::string> ChartDatabase::Load() {
   std::error_code error;
+  // Saves interrupted by a crash or a power loss leave their temporary files behind.
+  RemoveStaleReplacements(file_);
   if (!std::filesystem::exists(file_, error) && seed_) SeedFrom(*seed_, file_);
   if (!std::filesystem::exists(file_, error)) {
     lines_.clear();

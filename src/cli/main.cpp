@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -48,6 +49,17 @@ constexpr Subcommand kSubcommands[] = {
 #endif
 };
 
+// A result that did not reach standard output (closed, or a full disk behind it) is a failure,
+// never a success with a truncated file.
+int FinishOutput(const std::string& name, int status) {
+  std::cout.flush();
+  const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+  if (!failed) return status;
+  std::cerr << "velora-cli " << name
+            << ": результат не записан в стандартный вывод (он закрыт или диск полон)\n";
+  return velora::cli::kExitFailure;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +74,7 @@ int main(int argc, char** argv) {
   for (const Subcommand& subcommand : kSubcommands) {
     if (name != subcommand.name) continue;
     try {
-      return subcommand.run(arguments);
+      return FinishOutput(name, subcommand.run(arguments));
     } catch (const UsageError& error) {
       std::cerr << "velora-cli " << name << ": " << error.what() << '\n';
       return kExitUsage;

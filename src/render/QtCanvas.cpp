@@ -1,10 +1,14 @@
 #include "render/QtCanvas.h"
 
+#include <QBuffer>
+#include <QByteArray>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
+#include "common/FileBytes.h"
 #include "common/UserError.h"
 
 namespace velora {
@@ -87,9 +91,15 @@ void QtCanvas::Save(const std::string& filePath) const {
   if (format == nullptr) {
     throw UserError("Рисунок сохраняется только как .png или .bmp: «" + filePath + "»");
   }
-  if (!image_.save(QString::fromStdString(filePath), format)) {
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image_.save(&buffer, format)) {
     throw UserError("Не удалось записать рисунок в файл «" + filePath + "»");
   }
+  // Never in place: the picture replaces the old file whole or not at all.
+  WriteFileAtomically(
+      filePath, std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }
 
 QImage ToQImage(const GlyphPicture& picture) {

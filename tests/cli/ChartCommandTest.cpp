@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,29 @@ TEST(ChartCommand, RefusesPolarPlacidusWithStatusOne) {
   EXPECT_NE(run.output.find("не определены для широты 70.00"), std::string::npos) << run.output;
   const auto equal = RunCli("chart --date 1980-01-15 --time 12:30 --lat 90 --lon 0 --houses M");
   EXPECT_EQ(equal.status, 0) << equal.output;
+}
+
+}  // namespace
+
+namespace {
+
+// The exit status of velora-cli with its standard output sent where `redirection` says.
+int StatusWithOutput(const std::string& arguments, const std::string& redirection) {
+  const std::string command =
+      std::string(VELORA_CLI_PATH) + " " + arguments + " " + redirection + " 2>/dev/null";
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CommandOutput, AResultThatCannotBeWrittenIsAFailure) {
+  const std::string chart = "chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45";
+  EXPECT_EQ(StatusWithOutput(chart, "> /dev/null"), 0);
+  EXPECT_EQ(StatusWithOutput(chart, "> /dev/full"), 1);
+  EXPECT_EQ(StatusWithOutput(chart, ">&-"), 1);
+  const std::string interpret =
+      "interpret --kind radix --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --data " +
+      velora::testing::BundledData();
+  EXPECT_EQ(StatusWithOutput(interpret, "> /dev/full"), 1);
 }
 
 }  // namespace
