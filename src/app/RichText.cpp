@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "common/Cp1251.h"
@@ -55,9 +56,11 @@ class RichTextReader {
       } else if (c == '\\') {
         ControlWord(depth, skippedDepth);
       } else if (c != '\r' && c != '\n' && skippedDepth == 0) {
+        FlushSurrogate();
         line_ += c;
       }
     }
+    FlushSurrogate();
     if (!line_.empty()) lines_.push_back(line_);
     return lines_;
   }
@@ -79,7 +82,7 @@ class RichTextReader {
         return;
       }
       pos_ += 2;
-      const auto value = static_cast<char>(std::stoul(hex, nullptr, 16));
+      const auto value = static_cast<char>(std::strtoul(hex.c_str(), nullptr, 16));
       if (skippedDepth == 0) line_ += Cp1251ToUtf8(std::string(1, value));
       return;
     }
@@ -92,17 +95,66 @@ class RichTextReader {
     while (pos_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[pos_]))) {
       word += rtf_[pos_++];
     }
-    std::optional<long> parameter;
-    std::size_t start = pos_;
-    if (pos_ < rtf_.size() &&
-        (rtf_[pos_] == '-' || std::isdigit(static_cast<unsigned char>(rtf_[pos_])))) {
+    if (word.empty()) {
+      // A control symbol such as \- (optional hyphen) or \~: nothing the text view shows.
       ++pos_;
-      while (pos_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[pos_]))) ++pos_;
-      parameter = std::stol(std::string(rtf_.substr(start, pos_ - start)));
+      return;
     }
+    const std::optional<long> parameter = ReadParameter();
     if (pos_ < rtf_.size() && rtf_[pos_] == ' ') ++pos_;
     Apply(word, parameter, depth, skippedDepth);
   }
+
+  // The signed number after a control word. A number too long for any control word becomes
+  // kOutOfRange; a lone "-" is no number.
+  std::optional<long> ReadParameter() {
+    std::size_t at = pos_;
+    const bool negative = at < rtf_.size() && rtf_[at] == '-';
+    if (negative) ++at;
+    if (at >= rtf_.size() || !std::isdigit(static_cast<unsigned char>(rtf_[at]))) return {};
+    long value = 0;
+    for (; at < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[at])); ++at) {
+      if (value < kOutOfRange) value = value * 10 + (rtf_[at] - '0');
+    }
+    pos_ = at;
+    if (value >= kOutOfRange) return kOutOfRange;
+    return negative ? -value : value;
+  }
+
+  // \u carries a signed 16-bit number; pairs of surrogates make one character, and anything
+  // else that is no character becomes U+FFFD.
+  void AppendUnicode(long parameter) {
+    long code = parameter;
+    if (code < -32768 || code > 65535) code = kReplacement;
+    if (code < 0) code += 65536;
+    const auto unit = static_cast<char32_t>(code);
+    if (highSurrogate_ != 0) {
+      const char32_t high = highSurrogate_;
+      highSurrogate_ = 0;
+      if (unit >= 0xDC00 && unit <= 0xDFFF) {
+        AppendUtf8(line_, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+        return;
+      }
+      AppendUtf8(line_, kReplacement);
+    }
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      highSurrogate_ = unit;
+    } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+      AppendUtf8(line_, kReplacement);
+    } else {
+      AppendUtf8(line_, unit);
+    }
+  }
+
+  // A first half of a pair that no second half followed.
+  void FlushSurrogate() {
+    if (highSurrogate_ == 0) return;
+    highSurrogate_ = 0;
+    AppendUtf8(line_, kReplacement);
+  }
+
+  static constexpr long kOutOfRange = 1000000000L;
+  static constexpr char32_t kReplacement = 0xFFFD;
 
   void Apply(const std::string& word, std::optional<long> parameter, int depth, int& skippedDepth) {
     if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" ||
@@ -112,14 +164,13 @@ class RichTextReader {
     }
     if (skippedDepth != 0) return;
     if (word == "par" || word == "line") {
+      FlushSurrogate();
       lines_.push_back(line_);
       line_.clear();
     } else if (word == "tab") {
       line_ += '\t';
-    } else if (word == "u" && parameter) {
-      long code = *parameter;
-      if (code < 0) code += 65536;
-      AppendUtf8(line_, static_cast<char32_t>(code));
+    } else if (word == "u") {
+      AppendUnicode(parameter.value_or(kOutOfRange));
       if (pos_ < rtf_.size() && rtf_[pos_] == '?') ++pos_;  // the one-character fallback
     }
   }
@@ -128,6 +179,7 @@ class RichTextReader {
   std::size_t pos_ = 0;
   std::string line_;
   std::vector<std::string> lines_;
+  char32_t highSurrogate_ = 0;  // the first half of a pair, waiting for the second
 };
 
 }  // namespace

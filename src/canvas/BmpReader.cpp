@@ -148,6 +148,13 @@ std::uint32_t PixelRgb(const ByteReader& in, const BitmapLayout& layout, std::si
 
 }  // namespace
 
+std::optional<BmpSize> BmpSizeOf(const std::vector<std::uint8_t>& fileBytes) {
+  const ByteReader in(fileBytes);
+  BitmapLayout layout;
+  if (!ReadLayout(in, layout)) return std::nullopt;
+  return BmpSize{layout.widthPixels, layout.heightPixels};
+}
+
 std::optional<GlyphPicture> DecodeBmp(const std::vector<std::uint8_t>& fileBytes) {
   const ByteReader in(fileBytes);
   BitmapLayout layout;

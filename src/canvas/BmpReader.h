@@ -14,4 +14,13 @@ namespace velora {
 // Returns nothing when the bytes are not such a bitmap.
 std::optional<GlyphPicture> DecodeBmp(const std::vector<std::uint8_t>& fileBytes);
 
+struct BmpSize {
+  int widthPixels = 0;
+  int heightPixels = 0;
+};
+
+// The size a bitmap's header declares, read without decoding; nothing when DecodeBmp would not
+// take the header.
+std::optional<BmpSize> BmpSizeOf(const std::vector<std::uint8_t>& fileBytes);
+
 }  // namespace velora

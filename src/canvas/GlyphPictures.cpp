@@ -16,7 +16,20 @@ std::filesystem::path RelativePictureFile(std::string_view name) {
   return std::filesystem::path("Dann") / (std::string(name) + ".bmp");
 }
 
+// A glyph is drawn at 16 x 16; anything beyond this is no glyph and would only cost time and
+// memory at every start.
+constexpr int kLargestGlyphSide = 256;
+// The largest file a glyph of that size can need: 32 bits per pixel and a generous header.
+constexpr std::uintmax_t kLargestGlyphFileBytes = 4 * kLargestGlyphSide * kLargestGlyphSide + 4096;
+
 std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (!error && size > kLargestGlyphFileBytes) {
+    throw UserError("Файл рисунка «" + file.string() + "» слишком велик (" + std::to_string(size) +
+                    " байт): значок должен быть не больше " + std::to_string(kLargestGlyphSide) +
+                    " × " + std::to_string(kLargestGlyphSide) + " точек");
+  }
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return {};
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(stream),
@@ -30,7 +43,15 @@ GlyphPicture LoadGlyphPicture(const std::filesystem::path& dataDirectory, std::s
   const std::string shownPath = (dataDirectory / relative).string();
   const std::optional<std::filesystem::path> file = FindPathIgnoringCase(dataDirectory, relative);
   if (!file) throw UserError("Не найден файл рисунка «" + shownPath + "»");
-  std::optional<GlyphPicture> picture = DecodeBmp(ReadWholeFile(*file));
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(*file);
+  if (const std::optional<BmpSize> size = BmpSizeOf(bytes);
+      size && (size->widthPixels > kLargestGlyphSide || size->heightPixels > kLargestGlyphSide)) {
+    throw UserError("Рисунок «" + file->string() + "» размером " +
+                    std::to_string(size->widthPixels) + " × " + std::to_string(size->heightPixels) +
+                    " точек больше допустимых " + std::to_string(kLargestGlyphSide) + " × " +
+                    std::to_string(kLargestGlyphSide));
+  }
+  std::optional<GlyphPicture> picture = DecodeBmp(bytes);
   if (!picture) {
     throw UserError("Файл «" + file->string() + "» не удалось прочитать как рисунок BMP");
   }

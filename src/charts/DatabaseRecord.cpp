@@ -14,9 +14,11 @@ std::string RightAligned(int value, int width) {
   return text;
 }
 
+// Any finite coordinate, however large, is written whole (1e308 needs over 300 characters).
 std::string TwoDecimals(double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.2f", value);
+  const int length = std::snprintf(nullptr, 0, "%.2f", value);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%.2f", value);
   return text;
 }
 

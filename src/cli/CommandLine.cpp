@@ -1,6 +1,25 @@
 #include "cli/CommandLine.h"
 
+#include "common/UserError.h"
+#include "common/Utf8Text.h"
+
 namespace velora::cli {
+namespace {
+
+// File names may be any bytes; every other value is text that ends up in a chart or a file.
+bool IsFileNameOption(const std::string& name) {
+  return name == "out" || name == "data";
+}
+
+void RequireUtf8(const std::string& name, const std::string& value) {
+  try {
+    for (std::size_t offset = 0; offset < value.size();) NextCodePoint(value, offset);
+  } catch (const UserError&) {
+    throw UsageError("--" + name + ": значение не в кодировке UTF-8");
+  }
+}
+
+}  // namespace
 
 ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments,
                              const std::set<std::string>& valueOptions,
@@ -24,6 +43,7 @@ ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments,
         if (i + 1 >= arguments.size()) throw UsageError("у параметра --" + name + " нет значения");
         inlineValue = arguments[++i];
       }
+      if (!IsFileNameOption(name)) RequireUtf8(name, *inlineValue);
       values_[name] = *inlineValue;
     } else {
       throw UsageError("неизвестный параметр --" + name);

@@ -39,4 +39,25 @@ TEST(RichText, ReadsDocumentsOfOtherWriters) {
 }
 
 }  // namespace
+TEST(RichText, MalformedControlWordsAndCodesNeverThrow) {
+  const std::string bad = "\xEF\xBF\xBD";  // U+FFFD
+  const auto read = [](const std::string& body) {
+    return LinesFromRichText("{\\rtf1 " + body + "}");
+  };
+  EXPECT_EQ(read("a\\-b"), std::vector<std::string>{"ab"});
+  EXPECT_EQ(read("\\u-x"), std::vector<std::string>{bad + "-x"});  // "-" alone is text
+  EXPECT_EQ(read("\\u99999999999999999999?"), std::vector<std::string>{bad});
+  EXPECT_EQ(read("\\u-9830?"), std::vector<std::string>{bad});         // a lone low surrogate
+  EXPECT_EQ(read("\\u55296?z"), std::vector<std::string>{bad + "z"});  // a lone high one
+  EXPECT_EQ(read("\\u1114112?"), std::vector<std::string>{bad});
+  EXPECT_EQ(read("\\u"), std::vector<std::string>{bad});
+  EXPECT_EQ(read("\\'4"), std::vector<std::string>{"4"});
+  // A pair written as two signed halves is one character, as word processors write it.
+  EXPECT_EQ(read("\\u-10179?\\u-8704?"), std::vector<std::string>{"\xF0\x9F\x98\x80"});
+  // Every line read back saves again.
+  for (const char* body : {"\\u-9830?", "\\u55296?", "\\u1114112?"}) {
+    EXPECT_NO_THROW(RichTextFromLines(read(body)));
+  }
+}
+
 }  // namespace velora

@@ -168,6 +168,32 @@ TEST_F(GlyphFolder, FileThatIsNotABitmapIsNamedInTheError) {
   }
 }
 
+TEST_F(GlyphFolder, PicturesLargerThanAGlyphAreRefusedNamingTheFile) {
+  WriteAll();
+  // 257 x 2 pixels at 1 bit: a small file whose header asks for more than a glyph.
+  const std::vector<std::vector<int>> wide(2, std::vector<int>(257, 0));
+  const std::vector<std::uint8_t> bytes = MakeBmp(wide, 1, false);
+  std::ofstream(root / "Dann" / "Sol.bmp", std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  try {
+    LoadGlyphBitmaps(root);
+    FAIL() << "a picture wider than 256 points was taken";
+  } catch (const UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("Sol.bmp"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("257 × 2"), std::string::npos) << error.what();
+  }
+  // A file too large for any glyph is refused before it is read.
+  std::filesystem::resize_file(root / "Dann" / "Sol.bmp", 2 << 20);
+  EXPECT_THROW(LoadGlyphBitmaps(root), UserError);
+  // 256 x 256 is still a glyph.
+  const std::vector<std::vector<int>> largest(256, std::vector<int>(256, 0));
+  const std::vector<std::uint8_t> fits = MakeBmp(largest, 32, false);
+  std::ofstream(root / "Dann" / "Sol.bmp", std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(fits.data()), static_cast<std::streamsize>(fits.size()));
+  EXPECT_EQ(LoadGlyphBitmaps(root).bodies[1].widthPixels, 256);
+}
+
 TEST(BundledGlyphs, AllTwentyEightLoadAndAreSmall) {
   const GlyphSet glyphs = LoadGlyphBitmaps(std::filesystem::path(VELORA_SOURCE_DIR) / "data");
   for (int body = 1; body <= 16; ++body) {

@@ -35,6 +35,20 @@ TEST(FormatDatabaseRecord, WritesCoordinatesWithTwoDecimalsSoTheyReadBackUnchang
   EXPECT_EQ(values.longitudeText, "-0.30");
 }
 
+TEST(FormatDatabaseRecord, WritesHugeCoordinatesWholeWithoutShiftingTheName) {
+  ChartForm form;
+  form.name = "Имя";
+  form.latitudeText = "1e308";
+  form.longitudeText = "1e20";
+  const std::string line = FormatDatabaseRecord(form);
+  EXPECT_NE(line.find(" 100000000000000000000.00 Имя"), std::string::npos) << line;
+  EXPECT_EQ(line.substr(line.size() - 3 - 4), " Имя");
+  // 1e308 with two decimals: 309 digits, the point and two zeros.
+  EXPECT_NE(line.find(" " + std::string("1") + std::string(308, '0').substr(0, 10)),
+            std::string::npos);
+  EXPECT_GT(line.size(), 309u + 3 + 25);
+}
+
 TEST(FormatDatabaseRecord, RefusesACoordinateThatIsNotANumber) {
   ChartForm form;
   form.latitudeText = "север";

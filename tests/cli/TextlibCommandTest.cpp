@@ -135,3 +135,30 @@ TEST(TextlibCommand, ReportsMistakesOfTheCommandLine) {
 
 }  // namespace
 }  // namespace velora
+
+namespace {
+
+TEST(TextlibCommand, RefusesInputThatIsNoRegularFile) {
+  const auto zero = velora::testing::RunCli("textlib decipher /dev/zero --key abc", true);
+  EXPECT_EQ(zero.status, 1);
+  EXPECT_NE(zero.output.find("/dev/zero"), std::string::npos) << zero.output;
+}
+
+TEST(CommandLine, TextOptionsMustBeUtf8) {
+  const auto run = velora::testing::RunCli(
+      "chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --houses \"$(printf '\\377')\"",
+      true);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.output.find("--houses: значение не в кодировке UTF-8"), std::string::npos)
+      << run.output;
+  const auto name = velora::testing::RunCli(
+      "interpret --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --name "
+      "\"$(printf '\\320\\050')\"",
+      true);
+  EXPECT_EQ(name.status, 2);
+  EXPECT_NE(name.output.find("--name: значение не в кодировке UTF-8"), std::string::npos)
+      << name.output;
+  EXPECT_EQ(name.output.find("Описание"), std::string::npos);
+}
+
+}  // namespace

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -117,7 +119,10 @@ TEST(ReplaceFileSafely, WritesIntoAPipeWithoutReplacingIt) {
   const fs::path pipe = folder.path() / "pipe";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   std::string received;
-  std::thread reader([&] { received = ReadFileBytes(pipe); });
+  std::thread reader([&] {
+    std::ifstream in(pipe, std::ios::binary);
+    received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  });
   ReplaceFileSafely(pipe, "через трубу");
   reader.join();
   EXPECT_EQ(received, "через трубу");
