@@ -16,7 +16,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 endif
 
-.PHONY: all deps configure build test bench run glyphs format format-check clean
+.PHONY: all deps configure build test bench run glyphs format format-check fuzz clean
 
 all: build
 
@@ -40,6 +40,16 @@ run: build
 	@cd $(BUILD_DIR) && if [ -x ./velora ]; then ./velora --data .; \
 	  else ./velora-cli chart --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45; fi
 
+# The libFuzzer harnesses of fuzz/, built with clang under the sanitizers, each run for
+# FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600 for a longer hunt).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVELORA_FUZZ=ON -DVELORA_WITH_QT=OFF -DVELORA_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
 # Regenerates the glyph pictures in data/Dann (committed data; the normal build leaves them).
 glyphs: build
 	@cmake --build $(BUILD_DIR) --target glyphs
@@ -51,4 +61,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h') && echo "clang-format: clean"
 
 clean:
-	@rm -rf build build-sanitize build-core
+	@rm -rf build build-sanitize build-core build-fuzz

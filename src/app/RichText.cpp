@@ -57,7 +57,12 @@ class RichTextReader {
         ControlWord(depth, skippedDepth);
       } else if (c != '\r' && c != '\n' && skippedDepth == 0) {
         FlushSurrogate();
-        line_ += c;
+        // Bytes beyond ASCII are characters of the document's code page, Windows-1251.
+        if (static_cast<unsigned char>(c) < 0x80) {
+          line_ += c;
+        } else {
+          line_ += Cp1251ToUtf8(std::string_view(&c, 1));
+        }
       }
     }
     FlushSurrogate();

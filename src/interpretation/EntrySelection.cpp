@@ -90,6 +90,9 @@ class EntrySelector {
       if (IsHeading()) return;
       out_.Append(Cp1251ToUtf8(current_));
     }
+    // The file ended inside the entry: nothing is left to answer the other items (a heading on
+    // the last line would otherwise be shown once for every item it answers).
+    current_.clear();
   }
 
   LibraryLineReader& reader_;

@@ -54,6 +54,8 @@ TEST(RichText, MalformedControlWordsAndCodesNeverThrow) {
   EXPECT_EQ(read("\\'4"), std::vector<std::string>{"4"});
   // A pair written as two signed halves is one character, as word processors write it.
   EXPECT_EQ(read("\\u-10179?\\u-8704?"), std::vector<std::string>{"\xF0\x9F\x98\x80"});
+  // Bytes beyond ASCII written raw are Windows-1251 characters.
+  EXPECT_EQ(read("\xCF\xF0\xE8"), std::vector<std::string>{"При"});
   // Every line read back saves again.
   for (const char* body : {"\\u-9830?", "\\u55296?", "\\u1114112?"}) {
     EXPECT_NO_THROW(RichTextFromLines(read(body)));

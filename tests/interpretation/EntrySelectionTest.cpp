@@ -57,6 +57,8 @@ TEST_F(EntrySelection, NeverTestsTheLastLine) {
 
 TEST_F(EntrySelection, TestsTheOnlyLineOfAOneLineFileAsTheFirst) {
   EXPECT_EQ(SelectPlain({"&Солнце в Овне"}, kSunInAries), Lines{" Солнце в Овне"});
+  // Answering several items, it is still shown once.
+  EXPECT_EQ(SelectPlain({"&Солнце в Овне"}, {{{"Солнце"}}, {{"Овне"}}}), Lines{" Солнце в Овне"});
 }
 
 TEST_F(EntrySelection, ShowsAHeadingThatAnswersSeveralItemsOnce) {
