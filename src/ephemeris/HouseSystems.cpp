@@ -14,10 +14,28 @@
 namespace velora {
 namespace {
 
-// Steps allowed to the semi-arc iterations. Close below the polar circle they converge slowly
-// (about 4,300 steps at 66.5°, over two million at 66.558°), so the bound only guards against a
-// case that does not converge at all.
-constexpr long kMaximumSemiArcSteps = 20'000'000;
+// Steps allowed to the semi-arc iterations of one chart, all cusps together. Close below the
+// polar circle they converge ever more slowly (about 4,300 steps at 66.5°, over two million at
+// 66.558°); this many take some 30 ms, so no chart keeps the program waiting longer. A chart the
+// iteration finishes within the bound is computed exactly as without it.
+constexpr long kMostSemiArcStepsPerChart = 250'000;
+
+// A latitude (as typed, south negative) and the limit from the equator, with as many decimals
+// as it takes to tell the latitude's distance from the equator and the limit apart (2 to 6).
+std::string LatitudeAndLimitText(double latitude, double limit, std::string& limitText) {
+  char distanceBuffer[64];
+  char limitBuffer[64];
+  int decimals = 2;
+  for (;; ++decimals) {
+    std::snprintf(distanceBuffer, sizeof distanceBuffer, "%.*f", decimals, std::fabs(latitude));
+    std::snprintf(limitBuffer, sizeof limitBuffer, "%.*f", decimals, limit);
+    if (decimals == 6 || std::string(distanceBuffer) != limitBuffer) break;
+  }
+  limitText = limitBuffer;
+  char latitudeBuffer[64];
+  std::snprintf(latitudeBuffer, sizeof latitudeBuffer, "%.*f", decimals, latitude);
+  return latitudeBuffer;
+}
 
 double TanDegrees(double degrees) {
   return SinDegrees(degrees) / CosDegrees(degrees);
@@ -67,17 +85,20 @@ class CuspGeometry {
   template <typename Step>
   double Iterate(double start, Step step) const {
     double a = start;
-    for (long steps = 0; steps < kMaximumSemiArcSteps; ++steps) {
+    while (stepsLeft_ > 0) {
+      --stepsLeft_;
       const double h = step(a);
       const double difference = std::fabs(a - h);
       a = h;
       if (difference < 0.0001) return EclipticOfRightAscension(h);
     }
-    char latitudeText[32];
-    std::snprintf(latitudeText, sizeof latitudeText, "%.2f", latitude_);
+    std::string limitText;
+    const std::string latitudeText = LatitudeAndLimitText(latitude_, 90 - obliquity_, limitText);
     throw UserError("Дома системы «" + std::string(HouseSystemCaption(code_)) +
-                    "» не удалось вычислить для широты " + latitudeText +
-                    ": расчёт куспидов не сходится");
+                    "» не вычисляются для широты " + latitudeText +
+                    "°: так близко к полярному кругу (" + limitText +
+                    "°) расчёт куспидов не сходится. Выберите широту дальше от полярного круга "
+                    "или систему домов «Равнодомная от МС».");
   }
 
   HouseSystemCode code_;
@@ -87,6 +108,7 @@ class CuspGeometry {
   double tanLatitude_ = 0;
   double ramc_ = 0;
   double mc_ = 0;
+  mutable long stepsLeft_ = kMostSemiArcStepsPerChart;
 };
 
 HouseSystemCode Canonical(HouseSystemCode code) {
@@ -107,11 +129,11 @@ HouseSystemCode Canonical(HouseSystemCode code) {
 void RefusePolarLatitude(const CuspGeometry& geometry, HouseSystemCode code) {
   const double limit = 90 - geometry.Obliquity();
   if (std::fabs(geometry.Latitude()) <= limit) return;
-  char text[96];
-  std::snprintf(text, sizeof text, "%.2f: система требует широты не дальше %.2f° от экватора",
-                geometry.Latitude(), limit);
+  std::string limitText;
+  const std::string latitudeText = LatitudeAndLimitText(geometry.Latitude(), limit, limitText);
   throw UserError("Дома системы «" + std::string(HouseSystemCaption(code)) +
-                  "» не определены для широты " + text);
+                  "» не определены для широты " + latitudeText +
+                  "°: система требует широты не дальше " + limitText + "° от экватора.");
 }
 
 void FillEqualFromFirst(HouseCusps& cusps) {

@@ -136,6 +136,38 @@ TEST(HouseSystems, RefuseSemiArcSystemsBeyondThePolarCircle) {
   }
 }
 
+TEST(HouseSystems, NearThePolarCircleRefuseInsteadOfIteratingForSeconds) {
+  ChartInput form = DefaultForm();
+  form.latitude = 66.5581;
+  for (char code : {'P', 'K'}) {
+    try {
+      Compute(form, code);
+      ADD_FAILURE() << code << " at 66.5581 was computed";
+    } catch (const UserError& error) {
+      const std::string message = error.what();
+      // The latitude and the limit are told apart: 66.55810 against 66.55812.
+      EXPECT_NE(message.find("для широты 66.55810°"), std::string::npos) << message;
+      EXPECT_NE(message.find("полярному кругу (66.55812°)"), std::string::npos) << message;
+    }
+  }
+  // Below that the iteration finishes as before.
+  form.latitude = 66.5;
+  EXPECT_NO_THROW(Compute(form, 'P'));
+}
+
+TEST(HouseSystems, ThePolarRefusalNamesLatitudeAndLimitInFullWords) {
+  ChartInput form = DefaultForm();
+  form.latitude = -66.56;
+  try {
+    Compute(form, 'P');
+    ADD_FAILURE() << "not refused";
+  } catch (const UserError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("для широты -66.560°"), std::string::npos) << message;
+    EXPECT_NE(message.find("не дальше 66.558° от экватора."), std::string::npos) << message;
+  }
+}
+
 TEST(HouseSystems, EqualSystemsWorkAtThePoles) {
   for (double latitude : {90.0, -90.0, 80.0}) {
     ChartInput form = DefaultForm();
