@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,13 +12,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/InterpretationCommand.h"
 #include "app/MainLayout.h"
 #include "app/OutputFiles.h"
+#include "common/FileBytes.h"
 #include "common/UserError.h"
 #include "gui/GuiSupport.h"
 #include "gui/PictureView.h"
@@ -293,13 +295,20 @@ bool MainWindow::SaveOutputTo(const QString& chosenName) {
   }
   if (targets.pictureFile) {
     const QString file = FromUtf8(targets.pictureFile->string());
-    QSaveFile output(file);
-    const bool written = output.open(QIODevice::WriteOnly) &&
-                         picture_->image().save(&output, "BMP") && output.commit();
-    if (!written) {
-      ReportProblem(this, "Сохранить как",
-                    "Не удалось записать рисунок в файл " + file + ": " + output.errorString());
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture_->image().save(&buffer, "BMP")) {
+      ReportProblem(this, "Сохранить как", "Не удалось записать рисунок в файл " + file);
       allWritten = false;
+    } else {
+      try {
+        WriteFileAtomically(
+            *targets.pictureFile,
+            std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+      } catch (const UserError& error) {
+        ReportProblem(this, "Сохранить как", FromUtf8(error.what()));
+        allWritten = false;
+      }
     }
   }
   return allWritten;
