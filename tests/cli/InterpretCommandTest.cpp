@@ -134,3 +134,24 @@ TEST(DirectionsCommand, InterpretWritesTheListsOfTheChosenSet) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DirectionsCommand, TakesTheSettingsOfTheInclusionAndAspectWindows) {
+  const std::string chart =
+      "directions --date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 --to 1980-01-15 ";
+  // A zero arc with only the conjunction: every included body meets itself.
+  const auto defaults = velora::testing::RunCli(chart + "--aspects 0");
+  const auto all = velora::testing::RunCli(chart + "--aspects 0 --all-items --orbs directions");
+  ASSERT_EQ(defaults.status, 0);
+  ASSERT_EQ(all.status, 0);
+  const std::string lilith = " Дирекц.  Лил    0.0 к Лил  \n";
+  EXPECT_EQ(defaults.output.find(lilith), std::string::npos);
+  EXPECT_NE(all.output.find(lilith), std::string::npos) << all.output;
+
+  EXPECT_EQ(velora::testing::RunCli(chart + "--orbs wide").status, 2);
+  EXPECT_EQ(velora::testing::RunCli(chart + "--aspects 0,x").status, 2);
+  EXPECT_EQ(velora::testing::RunCli(chart + "--aspects 0,1,2,3,4,5,6,7,8,9,10").status, 2);
+}
+
+}  // namespace
