@@ -215,6 +215,7 @@ void RunScanStepSettings(CommandContext& context) {
 void RunFatigueCalendar(CommandContext& context) {
   MainViewState& view = context.view;
   context.workspace.chartKind = chart_kinds::kFatigue;
+  context.workspace.settings.calendar.forFatigue = true;
   view.aboutVisible = false;
   EmptyTextView(view);
   view.textVisible = true;
@@ -224,6 +225,7 @@ void RunFatigueCalendar(CommandContext& context) {
 void RunTransitTable(CommandContext& context) {
   MainViewState& view = context.view;
   context.workspace.chartKind = chart_kinds::kTransit;
+  context.workspace.settings.calendar.forFatigue = false;
   ReloadGlyphs(context.workspace);
   view.pictureVisible = false;
   view.stepBackVisible = false;

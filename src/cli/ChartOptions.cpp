@@ -91,8 +91,14 @@ ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& 
   ChartForm form;
   ApplyDate(prefix + "date", options.required(prefix + "date"), form);
   ApplyTime(prefix + "time", options.required(prefix + "time"), form);
-  form.latitudeText = CoordinateText(options, prefix + "lat", "широта");
-  form.longitudeText = CoordinateText(options, prefix + "lon", "долгота");
+  // A second chart keeps the place its window starts with unless one is given.
+  const bool placeOptional = !prefix.empty();
+  if (!placeOptional || options.has(prefix + "lat")) {
+    form.latitudeText = CoordinateText(options, prefix + "lat", "широта");
+  }
+  if (!placeOptional || options.has(prefix + "lon")) {
+    form.longitudeText = CoordinateText(options, prefix + "lon", "долгота");
+  }
   return form;
 }
 

@@ -14,7 +14,9 @@ namespace velora::cli {
 // optional prefix, such as "second-" for a second chart).
 std::set<std::string> ChartOptionNames(const std::string& prefix = "");
 
-// Fills an entry form from the options, as typing into the entry window would. Dates are
+// Fills an entry form from the options, as typing into the entry window would; with a prefix
+// (a second chart) latitude and longitude may be left out and keep the window's start values.
+// Dates are
 // YYYY-MM-DD or DD.MM.YYYY, times HH:MM with minute 0..60; every value must lie in the range of
 // its control, and latitude and longitude must be decimal numbers.
 ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& prefix = "");

@@ -8,6 +8,7 @@
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "cli/DataDirectoryOption.h"
+#include "cli/SettingsOptions.h"
 #include "common/FileBytes.h"
 
 // velora-cli interpret: the interpretation as the program's text view holds it after start-up,
@@ -42,13 +43,36 @@ void DrawDirections(HeadlessSession& session, const ParsedOptions& options) {
   RunDirectionsToDate(session.context);
 }
 
+// "Классический" or "Медицинский", the second chart typed in, "Добавить в карту".
+void DrawTransit(HeadlessSession& session, const ParsedOptions& options, bool medical) {
+  if (medical) {
+    RunMedicalTransit(session.context);
+  } else {
+    RunClassicTransit(session.context);
+  }
+  const std::string name = session.workspace.forms.second.name;
+  session.workspace.forms.second = ChartFormFromOptions(options, "second-");
+  session.workspace.forms.second.name = name;
+  ShowSecondChart(session.context);
+}
+
+void DrawClassicTransit(HeadlessSession& session, const ParsedOptions& options) {
+  DrawTransit(session, options, false);
+}
+
+void DrawMedicalTransit(HeadlessSession& session, const ParsedOptions& options) {
+  DrawTransit(session, options, true);
+}
+
 // The menu commands that draw the chart whose text is asked for.
 ChartCommands ChartCommandsOf(const std::string& kind) {
   if (kind == "radix") return DrawAdultRadix;
   if (kind == "radix-child") return DrawChildRadix;
   if (kind == "directions") return DrawDirections;
+  if (kind == "transit") return DrawClassicTransit;
+  if (kind == "transit-medical") return DrawMedicalTransit;
   throw UsageError("--kind: вид толкования «" + kind +
-                   "» неизвестен (radix, radix-child или directions)");
+                   "» неизвестен (radix, radix-child, directions, transit или transit-medical)");
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -75,7 +99,9 @@ void Emit(const std::string& outPath, const std::vector<std::string>& lines) {
 int RunInterpretCommand(const std::vector<std::string>& arguments) {
   std::set<std::string> valueOptions = ChartOptionNames();
   valueOptions.insert({"kind", "name", "houses", "data", "out", "to", "aspect-set"});
-  const ParsedOptions options(arguments, valueOptions, {});
+  valueOptions.merge(ChartOptionNames("second-"));
+  valueOptions.merge(SettingsValueOptionNames());
+  const ParsedOptions options(arguments, valueOptions, SettingsFlagOptionNames());
   if (!options.positional().empty()) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
@@ -95,6 +121,7 @@ int RunInterpretCommand(const std::vector<std::string>& arguments) {
   workspace.forms.first.name = options.value("name").value_or("");
   workspace.settings.houseSystem = HouseSystemFromOptions(options);
   workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
+  ApplySettingsOptions(options, workspace.settings);
 
   const std::string outPath = options.value("out").value_or("");
   drawChart(session, options);

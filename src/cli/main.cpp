@@ -28,6 +28,13 @@ constexpr const char* kUsage =
     "                   [--houses КОД] [--orbs НАБОР|17 ОРБИСОВ] [--all-items] [--aspects "
     "A,B,...]\n"
     "      дирекции на дату: таблица и аспекты дирекционных планет к радиксу\n"
+    "  velora-cli transits ... --second-date ... --second-time ... [--houses КОД] [--orbs ...]\n"
+    "                   [--all-items] [--aspects A,B,...]\n"
+    "      транзиты момента второй карты к радиксу\n"
+    "  velora-cli calendar ... --from ДАТА --to ДАТА [--second-time ЧЧ:ММ] [настройки]\n"
+    "      таблица транзитов по дням\n"
+    "  velora-cli fatigue ... --from ДАТА --to ДАТА [--name ИМЯ]\n"
+    "      дни усталости организма\n"
 #ifdef VELORA_CLI_WITH_PICTURES
     "  velora-cli wheel ... --out ФАЙЛ.png|ФАЙЛ.bmp\n"
     "      рисунок карты (см. velora-cli wheel --help)\n"
@@ -44,6 +51,9 @@ constexpr Subcommand kSubcommands[] = {
     {"textlib", velora::cli::RunTextlibCommand},
     {"interpret", velora::cli::RunInterpretCommand},
     {"directions", velora::cli::RunDirectionsCommand},
+    {"transits", velora::cli::RunTransitsCommand},
+    {"calendar", velora::cli::RunCalendarCommand},
+    {"fatigue", velora::cli::RunFatigueCommand},
 #ifdef VELORA_CLI_WITH_PICTURES
     {"wheel", velora::cli::RunWheelCommand},
 #endif

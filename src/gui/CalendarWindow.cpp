@@ -8,11 +8,10 @@
 #include <QSignalBlocker>
 
 #include "gui/DateBoxes.h"
-#include "gui/GuiSupport.h"
 
 namespace velora::gui {
 
-CalendarWindow::CalendarWindow(QWidget* owner, CalendarDates& dates)
+CalendarWindow::CalendarWindow(QWidget* owner, CalendarDates& dates, std::function<void()> compute)
     : QDialog(owner), dates_(dates) {
   setObjectName("TKalendar");
   setWindowTitle("Календарь");
@@ -26,15 +25,16 @@ CalendarWindow::CalendarWindow(QWidget* owner, CalendarDates& dates)
   orderWarning_ = new QLabel("Дата 2 должна быть позже чем Дата1", this);
   orderWarning_->setObjectName("Label5");
   orderWarning_->setStyleSheet("color: red; font-weight: bold;");
-  auto* compute = new QPushButton("Расчет ", this);
-  compute->setObjectName("Button3");
-  DisableUntilLaterVersion(compute);
+  auto* computeButton = new QPushButton("Расчет ", this);
+  computeButton->setObjectName("Button3");
+  computeButton->setDefault(true);
+  connect(computeButton, &QPushButton::clicked, this, std::move(compute));
   grid->addWidget(firstLabel, 0, 0);
   grid->addWidget(first_, 1, 0);
   grid->addWidget(secondLabel, 0, 1);
   grid->addWidget(second_, 1, 1);
   grid->addWidget(orderWarning_, 2, 0, 1, 2);
-  grid->addWidget(compute, 3, 1, Qt::AlignRight);
+  grid->addWidget(computeButton, 3, 1, Qt::AlignRight);
   connect(first_, &QDateEdit::dateChanged, this, &CalendarWindow::StoreDates);
   connect(second_, &QDateEdit::dateChanged, this, &CalendarWindow::StoreDates);
   dates_.ResetTo(Today());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "settings/CalendarDates.h"
 
@@ -15,7 +16,8 @@ class CalendarWindow : public QDialog {
   Q_OBJECT
 
  public:
-  CalendarWindow(QWidget* owner, CalendarDates& dates);
+  // `compute` runs the calendar ("Расчет ").
+  CalendarWindow(QWidget* owner, CalendarDates& dates, std::function<void()> compute);
 
   // Shows the dates as the core holds them.
   void LoadFromDates();

@@ -1,5 +1,6 @@
 #include "gui/Program.h"
 
+#include "app/CalendarCommand.h"
 #include "app/DirectionsCommand.h"
 
 #include <exception>
@@ -62,7 +63,8 @@ Program::Program(std::filesystem::path dataDirectory) {
   listingWindow_ = new ListingWindow(owner);
   aspectGridWindow_ = new AspectGridWindow(owner);
   databaseWindow_ = new DatabaseWindow(owner, *this);
-  calendarWindow_ = new CalendarWindow(owner, workspace_.settings.calendar);
+  calendarWindow_ =
+      new CalendarWindow(owner, workspace_.settings.calendar, [this] { Run(RunCalendarCompute); });
   directionsDateWindow_ = new DirectionsDateWindow(owner, workspace_.settings.directions,
                                                    [this] { Run(RunDirectionsToDate); });
   scanStepWindow_ = new ScanStepWindow(owner, workspace_);

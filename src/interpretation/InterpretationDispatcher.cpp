@@ -7,6 +7,7 @@
 #include "interpretation/DirectionsComposer.h"
 #include "interpretation/RadixComposers.h"
 #include "interpretation/RadixEntryItems.h"
+#include "interpretation/TransitComposer.h"
 #include "interpretation/WholeFileCopy.h"
 #include "workspace/ChartKinds.h"
 
@@ -85,8 +86,8 @@ const std::array kInterpretationRows = {
                        ComposeRulersInHouses, ComposeAdultAspects}},
     InterpretationRow{chart_kinds::kChildRadix,
                       {WriteRadixHeader, ComposeChildRadix, ComposeChildAspects}},
-    InterpretationRow{chart_kinds::kTransit, {WriteTransitHeader}},
-    InterpretationRow{chart_kinds::kMedicalTransit, {WriteTransitHeader}},
+    InterpretationRow{chart_kinds::kTransit, {WriteTransitHeader, ComposeTransit}},
+    InterpretationRow{chart_kinds::kMedicalTransit, {WriteTransitHeader, ComposeTransit}},
     InterpretationRow{chart_kinds::kSolar, {WriteSolarHeader}},
     InterpretationRow{chart_kinds::kLunar, {WriteLunarHeader}},
     InterpretationRow{chart_kinds::kDirections, {ComposeDirections}},

@@ -76,6 +76,10 @@ LibraryFileReport CheckLibraryFile(const std::filesystem::path& dataDirectory,
     for (std::size_t i = 0; i < file.items.size(); ++i) {
       if (Answers(lines[n], layout.marker, file.items[i])) takers.push_back(i);
     }
+    // A heading every combination takes is an introduction, shown for every chart.
+    if (file.headingsServeSeveral && takers.size() == file.items.size() && takers.size() > 1) {
+      continue;
+    }
     for (std::size_t i : takers) {
       if (answeredBy[i]++ == 0) {
         firstHeadingLine[i] = n + 1;

@@ -40,7 +40,8 @@ struct LibraryFileKeys {
   LibraryGroup group;
   std::vector<EntryItem> items;
   // Whether one heading may answer several combinations (an entry whose text fits them all, its
-  // heading carrying several keys of one kind); each combination must still find one heading.
+  // heading carrying several keys of one kind); each combination must still find one heading,
+  // besides a heading that answers every combination (an introduction for every chart).
   bool headingsServeSeveral = false;
 };
 

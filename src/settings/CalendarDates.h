@@ -10,11 +10,14 @@ struct CalendarDates {
 
   DayDate first;
   DayDate second = DaysAfter(first, kDefaultSpanDays);
+  // Whether the window is open for the fatigue calendar, which needs Date 2 after Date 1 (the
+  // transit calendar takes equal dates as one day).
+  bool forFatigue = false;
 
   // Each time the window becomes active: today and today + 7 days.
   void ResetTo(const DayDate& today);
-  // The red warning of the window: the second date lies before the first.
-  bool OutOfOrder() const { return second < first; }
+  // The red warning of the window: the dates cannot be computed in this order.
+  bool OutOfOrder() const { return forFatigue ? !(first < second) : second < first; }
 };
 
 }  // namespace velora

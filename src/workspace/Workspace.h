@@ -60,6 +60,9 @@ struct DerivedCharts {
   // Positions and cusps of the directed chart, written by the directions computation.
   PlanetLongitudes directedLongitudes;
   HouseCusps directedCusps;
+  // The natal house of each transiting body 1..16 that formed an aspect in the last transit
+  // listing, 0 for the others.
+  OneBasedArray<int, 30> transitHouses;
 };
 
 // What is loaded from the data folder.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/CalendarCommand.h"
 #include "app/DirectionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/MainLayout.h"
@@ -337,6 +338,52 @@ TEST_F(DirectionsCommandTest, NoMonthStopsWithAMessage) {
   workspace.forms.first.setMonthIndex(ChartForm::kNoMonth);
   EXPECT_THROW(RunDirectionsToDate(context), UserError);
   EXPECT_EQ(view.textLines.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velora
+
+namespace velora {
+namespace {
+
+class CalendarCommandTest : public MainCommandsTest {
+ protected:
+  CalendarCommandTest() {
+    workspace.forms.first.setMonthIndex(0);
+    workspace.resources.dataDirectory = std::string(VELORA_SOURCE_DIR) + "/data";
+  }
+  bool Hidden(AppWindow window) const {
+    return std::find(view.windowActions.begin(), view.windowActions.end(),
+                     WindowAction{window, false}) != view.windowActions.end();
+  }
+};
+
+TEST_F(CalendarCommandTest, DatesOutOfOrderKeepTheWindowOpenAndComputeNothing) {
+  RunTransitTable(context);
+  workspace.settings.calendar.first = {13, 12, 2026};
+  workspace.settings.calendar.second = {6, 12, 2026};
+  RunCalendarCompute(context);
+  EXPECT_FALSE(Hidden(AppWindow::kCalendar));
+  EXPECT_EQ(view.textLines.size(), 1u);
+  // The fatigue calendar needs Date 2 after Date 1: equal dates are refused too.
+  RunFatigueCalendar(context);
+  workspace.settings.calendar.second = workspace.settings.calendar.first;
+  RunCalendarCompute(context);
+  EXPECT_EQ(view.textLines.size(), 1u);
+}
+
+TEST_F(CalendarCommandTest, TheTransitTableAndTheFatigueTableGoToTheTextView) {
+  RunTransitTable(context);
+  workspace.settings.calendar.first = {6, 12, 2026};
+  workspace.settings.calendar.second = {7, 12, 2026};
+  RunCalendarCompute(context);
+  EXPECT_TRUE(Hidden(AppWindow::kCalendar));
+  EXPECT_TRUE(view.textVisible);
+  EXPECT_EQ(view.textLines[1], "Транзиты на Радикс 15.01.1980");
+  RunFatigueCalendar(context);
+  workspace.settings.calendar.second = {6, 1, 2027};
+  RunCalendarCompute(context);
+  EXPECT_EQ(view.textLines[1], "Дни усталости организма ");
 }
 
 }  // namespace

@@ -155,3 +155,48 @@ TEST(DirectionsCommand, TakesTheSettingsOfTheInclusionAndAspectWindows) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kFirstChart = "--date 1980-01-15 --time 12:30 --lat 56.01 --lon 92.45 ";
+
+TEST(TransitCommands, ListTheDayTheCalendarAndTheFatigueTable) {
+  const auto day = velora::testing::RunCli("transits " + kFirstChart +
+                                           "--second-date 2026-08-15 --second-time 12:00");
+  ASSERT_EQ(day.status, 0);
+  EXPECT_NE(day.output.find("   Солнце(142.7) XII   0.4  Asc (143.1)  \n"), std::string::npos)
+      << day.output;
+  const auto calendar =
+      velora::testing::RunCli("calendar " + kFirstChart + "--from 06.12.2026 --to 13.12.2026");
+  ASSERT_EQ(calendar.status, 0);
+  EXPECT_EQ(calendar.output.rfind("Транзиты на Радикс 15.01.1980\n  \n7.12.2026  понедельник\n", 0),
+            0u)
+      << calendar.output;
+  EXPECT_NE(calendar.output.find("13.12.2026  воскресенье\n"), std::string::npos);
+  const auto fatigue = velora::testing::RunCli("fatigue " + kFirstChart +
+                                               "--name Анна --from 2026-12-08 --to 2027-01-08");
+  ASSERT_EQ(fatigue.status, 0);
+  EXPECT_EQ(fatigue.output.rfind("Дни усталости организма Анна\n", 0), 0u);
+}
+
+TEST(TransitCommands, RefuseDatesOutOfOrderAndChartsWithoutMonth) {
+  for (const std::string& command :
+       {"calendar " + kFirstChart + "--from 13.12.2026 --to 06.12.2026",
+        "fatigue " + kFirstChart + "--from 06.12.2026 --to 06.12.2026",
+        "calendar " + kFirstChart + "--from 06.12.2026 --to 31.12.2051"}) {
+    const auto run = velora::testing::RunCli(command);
+    EXPECT_EQ(run.status, 2) << command;
+    EXPECT_TRUE(run.output.empty()) << command;
+  }
+}
+
+TEST(TransitCommands, InterpretWritesTheHeaderAndTheHouses) {
+  const auto run =
+      velora::testing::RunCli("interpret --kind transit " + kFirstChart +
+                              "--second-date 2026-08-15 --second-time 12:00 --name Анна --data " +
+                              velora::testing::BundledData());
+  EXPECT_EQ(run.output.rfind("Транзит  Анна\nНа  15 Август 2026 суббота\n", 0), 0u) << run.output;
+  EXPECT_NE(run.output.find("Транзитная планета  Солнце  включает  12 дом\n"), std::string::npos);
+}
+
+}  // namespace

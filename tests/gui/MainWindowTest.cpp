@@ -52,6 +52,7 @@ class MainWindowTest : public QObject {
   void startWithoutPicturesSaysSoAndStillDraws();
   void dateWindowsShowAndEditTheCoreDates();
   void directionsComputeFromTheirWindow();
+  void calendarComputesTheTransitTable();
 
  private:
   QWidget* Window(const char* name);
@@ -324,8 +325,7 @@ void MainWindowTest::referenceTextsAreShownOrReported() {
 
 void MainWindowTest::laterComputationsAreDisabledWithATooltip() {
   const QString later = velora::gui::kLaterVersionTip;
-  const std::pair<const char*, const char*> buttons[] = {
-      {"TID2", "Button3"}, {"TID2", "Button4"}, {"TKalendar", "Button3"}};
+  const std::pair<const char*, const char*> buttons[] = {{"TID2", "Button3"}, {"TID2", "Button4"}};
   for (const auto& [window, name] : buttons) {
     QPushButton* button = Control<QPushButton>(window, name);
     QVERIFY2(button != nullptr, name);
@@ -457,6 +457,19 @@ void MainWindowTest::directionsComputeFromTheirWindow() {
   QVERIFY(Control<QPlainTextEdit>("TForm1", "RichEdit1")
               ->toPlainText()
               .contains("Приращение =    46.90"));
+}
+
+void MainWindowTest::calendarComputesTheTransitTable() {
+  Control<QComboBox>("TID1", "ComboBox1")->setCurrentIndex(0);
+  Trigger("Отдельные расчеты/Таблица транзитов");
+  QVERIFY(Window("TKalendar")->isVisible());
+  Control<QDateEdit>("TKalendar", "DateEdit1")->setDate(QDate(2026, 12, 6));
+  Control<QDateEdit>("TKalendar", "DateEdit2")->setDate(QDate(2026, 12, 13));
+  Control<QPushButton>("TKalendar", "Button3")->click();
+  QVERIFY(!Window("TKalendar")->isVisible());
+  const QString text = Control<QPlainTextEdit>("TForm1", "RichEdit1")->toPlainText();
+  QVERIFY(text.contains("Транзиты на Радикс 15.01.1980"));
+  QVERIFY(text.contains("13.12.2026  воскресенье"));
 }
 
 QTEST_MAIN(MainWindowTest)

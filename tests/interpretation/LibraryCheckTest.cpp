@@ -47,5 +47,11 @@ TEST_F(LibraryCheckTest, AMissingTripleIsReported) {
   EXPECT_NE(report.unansweredKeys[0].find("«90»"), std::string::npos);
 }
 
+TEST_F(LibraryCheckTest, AnIntroductionEveryTripleTakesIsAllowedOnce) {
+  Write({"[+SOL] [SEL] [0 60 90 120", "Вступление для всех.", "[+SOL] 60 120 [SEL]", "Мягкий.",
+         "[+SOL] 90 [SEL]", "Напряжение.", "[[[[["});
+  EXPECT_TRUE(CheckLibraryFile(folder.path(), Keys(true)).complete());
+}
+
 }  // namespace
 }  // namespace velora

@@ -1,0 +1,117 @@
+#include <iostream>
+#include <string>
+
+#include "app/CalendarCommand.h"
+#include "app/HeadlessSession.h"
+#include "cli/ChartOptions.h"
+#include "cli/Commands.h"
+#include "cli/DataDirectoryOption.h"
+#include "cli/SettingsOptions.h"
+#include "derived/TransitListing.h"
+
+// velora-cli transits, calendar and fatigue: the day's transit listing, "Таблица транзитов" and
+// "Расчет усталости" with the calendar's "Расчет ", each printing the lines the program writes.
+
+namespace velora::cli {
+namespace {
+
+void RequireNoPositional(const ParsedOptions& options) {
+  if (!options.positional().empty()) {
+    throw UsageError("лишнее слово «" + options.positional().front() + "»");
+  }
+}
+
+void Print(const std::vector<std::string>& lines, std::size_t from = 0) {
+  std::string text;
+  for (std::size_t n = from; n < lines.size(); ++n) text += lines[n] + "\n";
+  std::cout << text;
+}
+
+std::set<std::string> WithSettings(std::set<std::string> names) {
+  names.merge(SettingsValueOptionNames());
+  names.insert("houses");
+  return names;
+}
+
+// The time of day of the second chart, as its window holds it: HH:MM, default 12:30.
+void ApplySecondTime(const ParsedOptions& options, ChartForm& second) {
+  const std::string time = options.value("second-time").value_or("12:30");
+  ParsedOptions only({"--second-date", "2000-01-01", "--second-time", time, "--second-lat", "0",
+                      "--second-lon", "0"},
+                     ChartOptionNames("second-"), {});
+  const ChartForm parsed = ChartFormFromOptions(only, "second-");
+  second.setHour(parsed.hour());
+  second.setMinute(parsed.minute());
+}
+
+// The calendar's two dates from --from and --to; the order is checked as the window does.
+void ApplyCalendarDates(const ParsedOptions& options, Workspace& workspace, bool fatigue) {
+  CalendarDates& dates = workspace.settings.calendar;
+  dates.first = DayDateFromOption(options, "from");
+  dates.second = DayDateFromOption(options, "to");
+  dates.forFatigue = fatigue;
+  if (dates.OutOfOrder()) {
+    throw UsageError(fatigue ? "--to: для календаря усталости Дата 2 должна быть позже Даты 1"
+                             : "--to: Дата 2 должна быть не раньше Даты 1");
+  }
+}
+
+}  // namespace
+
+int RunTransitsCommand(const std::vector<std::string>& arguments) {
+  std::set<std::string> valueOptions = WithSettings(ChartOptionNames());
+  valueOptions.merge(ChartOptionNames("second-"));
+  const ParsedOptions options(arguments, valueOptions, SettingsFlagOptionNames());
+  RequireNoPositional(options);
+  RecordingCanvas picture(529, 345);
+  HeadlessSession session(picture);
+  Workspace& workspace = session.workspace;
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.forms.second = ChartFormFromOptions(options, "second-");
+  workspace.settings.houseSystem = HouseSystemFromOptions(options);
+  ApplySettingsOptions(options, workspace.settings);
+  Print(ListTransitsForDay(workspace));
+  return kExitSuccess;
+}
+
+int RunCalendarCommand(const std::vector<std::string>& arguments) {
+  std::set<std::string> valueOptions = WithSettings(ChartOptionNames());
+  valueOptions.insert({"from", "to", "second-time", "data"});
+  const ParsedOptions options(arguments, valueOptions, SettingsFlagOptionNames());
+  RequireNoPositional(options);
+  RecordingCanvas picture(529, 345);
+  HeadlessSession session(picture);
+  Workspace& workspace = session.workspace;
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.settings.houseSystem = HouseSystemFromOptions(options);
+  ApplySettingsOptions(options, workspace.settings);
+  ApplySecondTime(options, workspace.forms.second);
+  // "Таблица транзитов" loads the glyph pictures again, as at start-up.
+  workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
+  RunTransitTable(session.context);
+  ApplyCalendarDates(options, workspace, false);
+  const std::size_t before = session.view.textLines.size();
+  RunCalendarCompute(session.context);
+  Print(session.view.textLines, before);
+  return kExitSuccess;
+}
+
+int RunFatigueCommand(const std::vector<std::string>& arguments) {
+  std::set<std::string> valueOptions = ChartOptionNames();
+  valueOptions.insert({"from", "to", "name"});
+  const ParsedOptions options(arguments, valueOptions, {});
+  RequireNoPositional(options);
+  RecordingCanvas picture(529, 345);
+  HeadlessSession session(picture);
+  Workspace& workspace = session.workspace;
+  workspace.forms.first = ChartFormFromOptions(options);
+  workspace.forms.first.name = options.value("name").value_or("");
+  RunFatigueCalendar(session.context);
+  ApplyCalendarDates(options, workspace, true);
+  const std::size_t before = session.view.textLines.size();
+  RunCalendarCompute(session.context);
+  Print(session.view.textLines, before);
+  return kExitSuccess;
+}
+
+}  // namespace velora::cli
