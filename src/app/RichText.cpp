@@ -30,7 +30,10 @@ void AppendEscaped(std::string& out, char32_t code) {
     std::snprintf(escape, sizeof escape, "\\'%02x", static_cast<unsigned>(*byte));
     out += escape;
   } else if (code > 0xFFFF) {
-    out += '?';
+    // Beyond 16 bits a character goes as its two surrogates, as word processors write it.
+    const char32_t offset = code - 0x10000;
+    AppendEscaped(out, 0xD800 + (offset >> 10));
+    AppendEscaped(out, 0xDC00 + (offset & 0x3FF));
   } else {
     // \u takes a signed 16-bit number; '?' is what readers without Unicode show.
     std::snprintf(escape, sizeof escape, "\\u%d?", static_cast<int>(static_cast<int16_t>(code)));

@@ -56,6 +56,9 @@ TEST(RichText, MalformedControlWordsAndCodesNeverThrow) {
   EXPECT_EQ(read("\\u-10179?\\u-8704?"), std::vector<std::string>{"\xF0\x9F\x98\x80"});
   // Bytes beyond ASCII written raw are Windows-1251 characters.
   EXPECT_EQ(read("\xCF\xF0\xE8"), std::vector<std::string>{"При"});
+  // Characters beyond 16 bits are saved as their surrogates and read back whole.
+  const std::vector<std::string> emoji{"смайл \xF0\x9F\x98\x80 и \xF3\x9D\x89\x94"};
+  EXPECT_EQ(LinesFromRichText(RichTextFromLines(emoji)), emoji);
   // Every line read back saves again.
   for (const char* body : {"\\u-9830?", "\\u55296?", "\\u1114112?"}) {
     EXPECT_NO_THROW(RichTextFromLines(read(body)));
