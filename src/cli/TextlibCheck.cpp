@@ -9,6 +9,7 @@
 #include "cli/CommandLine.h"
 #include "interpretation/DirectionsComposer.h"
 #include "interpretation/LibraryCheck.h"
+#include "interpretation/TransitComposer.h"
 
 namespace velora::cli {
 namespace {
@@ -63,6 +64,9 @@ int RunTextlibCheck(const std::vector<std::string>& arguments) {
   };
   const Group groups[] = {
       {"радикс", RadixLibraryKeys()},
+      {"транзиты",
+       {{std::string(kClassicTransitFile), LibraryGroup::kTransit, TransitLibraryItems(), true},
+        {std::string(kMedicalTransitFile), LibraryGroup::kTransit, TransitLibraryItems(), true}}},
       {"дирекции",
        {{std::string(kDirectionsFile), LibraryGroup::kDirections, DirectionsLibraryItems(), true}}},
   };
