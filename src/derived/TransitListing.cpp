@@ -1,11 +1,11 @@
 #include "derived/TransitListing.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "aspects/AspectList.h"
 #include "aspects/AspectTest.h"
+#include "common/FixedDecimal.h"
 #include "common/UserError.h"
 #include "derived/HouseNames.h"
 
@@ -23,15 +23,9 @@ bool InHouse(double x, double cusp, double next) {
   return (cusp <= x && x < 360) || (0 <= x && x < next);
 }
 
-// A number with one decimal, right-aligned in four characters, as printf's "%4.1f" writes it
-// (to_chars rounds the same, correctly, and a year of the calendar writes thousands of them).
+// A number with one decimal, right-aligned in four characters ("%4.1f").
 void AppendWidthFour(std::string& out, double value) {
-  char digits[64];
-  const std::to_chars_result result =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 1);
-  const auto length = static_cast<std::size_t>(result.ptr - digits);
-  if (length < 4) out.append(4 - length, ' ');
-  out.append(digits, length);
+  AppendOneDecimal(out, value, 4);
 }
 
 // "   " + name(λ) + " " + house + "  " + d + "  " + name (λ) + "  ".
