@@ -5,6 +5,7 @@
 #include "app/HeadlessSession.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
+#include "cli/ComputeSession.h"
 #include "cli/SettingsOptions.h"
 
 // velora-cli directions: "Дирекции" and "Расчет" of the directions window for a date, printing
@@ -24,18 +25,13 @@ int RunDirectionsCommand(const std::vector<std::string>& arguments) {
   RecordingCanvas picture(529, 345);
   HeadlessSession session(picture);
   Workspace& workspace = session.workspace;
-  workspace.forms.first = ChartFormFromOptions(options);
-  workspace.settings.houseSystem = HouseSystemFromOptions(options);
-  ApplySettingsOptions(options, workspace.settings);
+  ApplyFirstChartAndSettings(options, workspace);
 
   RunDirections(session.context);
   workspace.settings.directions.date = target;
   const std::size_t linesBefore = session.view.textLines.size();
   RunDirectionsToDate(session.context);
-  const std::vector<std::string>& lines = session.view.textLines;
-  std::string text;
-  for (std::size_t n = linesBefore; n < lines.size(); ++n) text += lines[n] + "\n";
-  std::cout << text;
+  PrintLines(session.view.textLines, linesBefore);
   return kExitSuccess;
 }
 

@@ -5,6 +5,7 @@
 #include "app/HeadlessSession.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
+#include "cli/ComputeSession.h"
 #include "cli/DataDirectoryOption.h"
 #include "cli/SettingsOptions.h"
 #include "derived/TransitListing.h"
@@ -19,12 +20,6 @@ void RequireNoPositional(const ParsedOptions& options) {
   if (!options.positional().empty()) {
     throw UsageError("лишнее слово «" + options.positional().front() + "»");
   }
-}
-
-void Print(const std::vector<std::string>& lines, std::size_t from = 0) {
-  std::string text;
-  for (std::size_t n = from; n < lines.size(); ++n) text += lines[n] + "\n";
-  std::cout << text;
 }
 
 std::set<std::string> WithSettings(std::set<std::string> names) {
@@ -66,11 +61,9 @@ int RunTransitsCommand(const std::vector<std::string>& arguments) {
   RecordingCanvas picture(529, 345);
   HeadlessSession session(picture);
   Workspace& workspace = session.workspace;
-  workspace.forms.first = ChartFormFromOptions(options);
+  ApplyFirstChartAndSettings(options, workspace);
   workspace.forms.second = ChartFormFromOptions(options, "second-");
-  workspace.settings.houseSystem = HouseSystemFromOptions(options);
-  ApplySettingsOptions(options, workspace.settings);
-  Print(ListTransitsForDay(workspace));
+  PrintLines(ListTransitsForDay(workspace));
   return kExitSuccess;
 }
 
@@ -82,9 +75,7 @@ int RunCalendarCommand(const std::vector<std::string>& arguments) {
   RecordingCanvas picture(529, 345);
   HeadlessSession session(picture);
   Workspace& workspace = session.workspace;
-  workspace.forms.first = ChartFormFromOptions(options);
-  workspace.settings.houseSystem = HouseSystemFromOptions(options);
-  ApplySettingsOptions(options, workspace.settings);
+  ApplyFirstChartAndSettings(options, workspace);
   ApplySecondTime(options, workspace.forms.second);
   // "Таблица транзитов" loads the glyph pictures again, as at start-up.
   workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
@@ -92,7 +83,7 @@ int RunCalendarCommand(const std::vector<std::string>& arguments) {
   ApplyCalendarDates(options, workspace, false);
   const std::size_t before = session.view.textLines.size();
   RunCalendarCompute(session.context);
-  Print(session.view.textLines, before);
+  PrintLines(session.view.textLines, before);
   return kExitSuccess;
 }
 
@@ -110,7 +101,7 @@ int RunFatigueCommand(const std::vector<std::string>& arguments) {
   ApplyCalendarDates(options, workspace, true);
   const std::size_t before = session.view.textLines.size();
   RunCalendarCompute(session.context);
-  Print(session.view.textLines, before);
+  PrintLines(session.view.textLines, before);
   return kExitSuccess;
 }
 
