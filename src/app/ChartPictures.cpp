@@ -9,6 +9,17 @@
 #include "wheel/ZodiacWheel.h"
 
 namespace velora {
+namespace {
+
+constexpr int kCaptionOffsetFromRightPixels = 250;
+constexpr int kCaptionTopPixels = 25;
+
+}  // namespace
+
+void WriteSecondChartCaption(Canvas& picture, std::string_view caption) {
+  picture.DrawText({picture.widthPixels() - kCaptionOffsetFromRightPixels, kCaptionTopPixels},
+                   caption);
+}
 
 void DrawRadixPicture(Workspace& workspace, Canvas& picture) {
   ClearPicture(picture);

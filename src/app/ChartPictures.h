@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "canvas/Canvas.h"
 #include "workspace/Workspace.h"
 
@@ -18,5 +20,9 @@ void DrawInnerChart(Workspace& workspace, Canvas& picture);
 // The second chart on the outer ring over what is drawn: bodies and positions, and its houses
 // and cusp list when `withHouses`.
 void DrawOuterChart(Workspace& workspace, Canvas& picture, bool withHouses);
+
+// The name of the second chart ("Транзит", "Соляр", "Лунар") 250 pixels left of the picture's
+// right edge and 25 down.
+void WriteSecondChartCaption(Canvas& picture, std::string_view caption);
 
 }  // namespace velora

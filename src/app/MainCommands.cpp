@@ -13,10 +13,6 @@
 namespace velora {
 namespace {
 
-// Where the caption of a transit goes: 250 pixels left of the picture's right edge, 25 down.
-constexpr int kCaptionOffsetFromRightPixels = 250;
-constexpr int kCaptionTopPixels = 25;
-
 void Show(MainViewState& view, AppWindow window) {
   view.windowActions.push_back({window, true});
 }
@@ -41,8 +37,7 @@ void InnerChartSequence(CommandContext& context) {
 }
 
 void WriteTransitCaption(Canvas& picture) {
-  picture.DrawText({picture.widthPixels() - kCaptionOffsetFromRightPixels, kCaptionTopPixels},
-                   chart_kinds::kTransit);
+  WriteSecondChartCaption(picture, chart_kinds::kTransit);
 }
 
 // The second chart on the outer ring, with its houses unless the work is a classic transit.

@@ -51,6 +51,10 @@ struct MainViewState {
   std::string gridCaption;     // TAspq
   SecondChartArrangement secondChart;
 
+  // A message for the user that does not end the command (a list shorter than asked for, say);
+  // the front end shows it once and empties it.
+  std::string notice;
+
   // Windows to show or hide, in order; the front end carries them out and empties the list.
   std::vector<WindowAction> windowActions;
 };

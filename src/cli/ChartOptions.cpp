@@ -92,14 +92,36 @@ ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& 
   ApplyDate(prefix + "date", options.required(prefix + "date"), form);
   ApplyTime(prefix + "time", options.required(prefix + "time"), form);
   // A second chart keeps the place its window starts with unless one is given.
-  const bool placeOptional = !prefix.empty();
-  if (!placeOptional || options.has(prefix + "lat")) {
-    form.latitudeText = CoordinateText(options, prefix + "lat", "широта");
+  if (!prefix.empty()) {
+    ApplySecondPlace(options, form);
+    return form;
   }
-  if (!placeOptional || options.has(prefix + "lon")) {
-    form.longitudeText = CoordinateText(options, prefix + "lon", "долгота");
-  }
+  form.latitudeText = CoordinateText(options, "lat", "широта");
+  form.longitudeText = CoordinateText(options, "lon", "долгота");
   return form;
+}
+
+int WholeNumberOption(const ParsedOptions& options, const std::string& name, int low, int high,
+                      std::optional<int> fallback) {
+  const std::optional<std::string> text = options.value(name);
+  if (!text && fallback) return *fallback;
+  const std::string given = options.required(name);
+  const int value = ParseWholeNumber(given, "--" + name + ": «" + given + "» — не целое число");
+  RequireRange(value, low, high, "--" + name + ":");
+  return value;
+}
+
+void ApplyTimeOption(const ParsedOptions& options, const std::string& name, ChartForm& form) {
+  if (const std::optional<std::string> text = options.value(name)) ApplyTime(name, *text, form);
+}
+
+void ApplySecondPlace(const ParsedOptions& options, ChartForm& form) {
+  if (options.has("second-lat")) {
+    form.latitudeText = CoordinateText(options, "second-lat", "широта");
+  }
+  if (options.has("second-lon")) {
+    form.longitudeText = CoordinateText(options, "second-lon", "долгота");
+  }
 }
 
 DayDate DayDateFromOption(const ParsedOptions& options, const std::string& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -20,6 +21,16 @@ std::set<std::string> ChartOptionNames(const std::string& prefix = "");
 // YYYY-MM-DD or DD.MM.YYYY, times HH:MM with minute 0..60; every value must lie in the range of
 // its control, and latitude and longitude must be decimal numbers.
 ChartForm ChartFormFromOptions(const ParsedOptions& options, const std::string& prefix = "");
+
+// A whole-number option within low..high; `fallback` when it is absent (nullopt: required).
+int WholeNumberOption(const ParsedOptions& options, const std::string& name, int low, int high,
+                      std::optional<int> fallback = std::nullopt);
+
+// A time option (--second-time) HH:MM into the form's hour and minute, when it is given.
+void ApplyTimeOption(const ParsedOptions& options, const std::string& name, ChartForm& form);
+
+// --second-lat and --second-lon into the form when given; the window's place stays otherwise.
+void ApplySecondPlace(const ParsedOptions& options, ChartForm& form);
 
 // A day option (--to) in the forms of --date: a real calendar day of 1880..2050.
 DayDate DayDateFromOption(const ParsedOptions& options, const std::string& name);

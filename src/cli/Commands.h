@@ -13,6 +13,8 @@ int RunDirectionsCommand(const std::vector<std::string>& arguments);
 int RunTransitsCommand(const std::vector<std::string>& arguments);
 int RunCalendarCommand(const std::vector<std::string>& arguments);
 int RunFatigueCommand(const std::vector<std::string>& arguments);
+int RunSolarCommand(const std::vector<std::string>& arguments);
+int RunLunarCommand(const std::vector<std::string>& arguments);
 #ifdef VELORA_CLI_WITH_PICTURES
 int RunWheelCommand(const std::vector<std::string>& arguments);
 #endif

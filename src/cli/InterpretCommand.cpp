@@ -4,12 +4,15 @@
 #include "app/DirectionsCommand.h"
 #include "app/HeadlessSession.h"
 #include "app/InterpretationCommand.h"
+#include "app/ReturnCommands.h"
 #include "app/RichText.h"
 #include "cli/ChartOptions.h"
 #include "cli/Commands.h"
 #include "cli/DataDirectoryOption.h"
+#include "cli/ReturnOptions.h"
 #include "cli/SettingsOptions.h"
 #include "common/FileBytes.h"
+#include "common/UserError.h"
 
 // velora-cli interpret: the interpretation as the program's text view holds it after start-up,
 // the commands that draw the chart and "Интерпретация", with the default settings.
@@ -64,6 +67,22 @@ void DrawMedicalTransit(HeadlessSession& session, const ParsedOptions& options) 
   DrawTransit(session, options, true);
 }
 
+void DrawSolarReturn(HeadlessSession& session, const ParsedOptions& options) {
+  RunSolarFromOptions(session, options);
+}
+
+// The lunar search, then a double-click on the chosen entry of its list.
+void DrawLunarReturn(HeadlessSession& session, const ParsedOptions& options) {
+  RunLunarFromOptions(session, options);
+  const std::size_t listed = session.view.secondChart.lunarList.size();
+  const int entry = WholeNumberOption(options, "entry", 1, 3, 1);
+  if (static_cast<std::size_t>(entry) > listed) {
+    throw UserError("--entry: в списке лунаров " + std::to_string(listed) + " строк(и), строки " +
+                    std::to_string(entry) + " нет");
+  }
+  TakeLunarReturn(session.context, static_cast<std::size_t>(entry - 1));
+}
+
 // The menu commands that draw the chart whose text is asked for.
 ChartCommands ChartCommandsOf(const std::string& kind) {
   if (kind == "radix") return DrawAdultRadix;
@@ -71,8 +90,11 @@ ChartCommands ChartCommandsOf(const std::string& kind) {
   if (kind == "directions") return DrawDirections;
   if (kind == "transit") return DrawClassicTransit;
   if (kind == "transit-medical") return DrawMedicalTransit;
+  if (kind == "solar") return DrawSolarReturn;
+  if (kind == "lunar") return DrawLunarReturn;
   throw UsageError("--kind: вид толкования «" + kind +
-                   "» неизвестен (radix, radix-child, directions, transit или transit-medical)");
+                   "» неизвестен (radix, radix-child, directions, transit, transit-medical, "
+                   "solar или lunar)");
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -100,6 +122,8 @@ int RunInterpretCommand(const std::vector<std::string>& arguments) {
   std::set<std::string> valueOptions = ChartOptionNames();
   valueOptions.insert({"kind", "name", "houses", "data", "out", "to", "aspect-set"});
   valueOptions.merge(ChartOptionNames("second-"));
+  valueOptions.merge(ReturnOptionNames());
+  valueOptions.insert("entry");
   valueOptions.merge(SettingsValueOptionNames());
   const ParsedOptions options(arguments, valueOptions, SettingsFlagOptionNames());
   if (!options.positional().empty()) {
@@ -112,6 +136,12 @@ int RunInterpretCommand(const std::vector<std::string>& arguments) {
     AspectSetFromOptions(options);
   } else if (options.has("to") || options.has("aspect-set")) {
     throw UsageError("--to и --aspect-set нужны только для --kind directions");
+  }
+  if (kind != "solar" && kind != "lunar" && options.has("year")) {
+    throw UsageError("--year нужен только для --kind solar и lunar");
+  }
+  if (kind != "lunar" && options.has("entry")) {
+    throw UsageError("--entry нужен только для --kind lunar");
   }
   // The text does not depend on the picture; its size is that of a fresh main window.
   RecordingCanvas picture(529, 345);

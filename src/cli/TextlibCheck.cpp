@@ -9,6 +9,7 @@
 #include "cli/CommandLine.h"
 #include "interpretation/DirectionsComposer.h"
 #include "interpretation/LibraryCheck.h"
+#include "interpretation/ReturnComposer.h"
 #include "interpretation/TransitComposer.h"
 
 namespace velora::cli {
@@ -67,6 +68,8 @@ int RunTextlibCheck(const std::vector<std::string>& arguments) {
       {"транзиты",
        {{std::string(kClassicTransitFile), LibraryGroup::kTransit, TransitLibraryItems(), true},
         {std::string(kMedicalTransitFile), LibraryGroup::kTransit, TransitLibraryItems(), true}}},
+      {"соляры", ReturnLibraryKeys(ReturnKind::kSolar)},
+      {"лунары", ReturnLibraryKeys(ReturnKind::kLunar)},
       {"дирекции",
        {{std::string(kDirectionsFile), LibraryGroup::kDirections, DirectionsLibraryItems(), true}}},
   };

@@ -28,17 +28,6 @@ std::set<std::string> WithSettings(std::set<std::string> names) {
   return names;
 }
 
-// The time of day of the second chart, as its window holds it: HH:MM, default 12:30.
-void ApplySecondTime(const ParsedOptions& options, ChartForm& second) {
-  const std::string time = options.value("second-time").value_or("12:30");
-  ParsedOptions only({"--second-date", "2000-01-01", "--second-time", time, "--second-lat", "0",
-                      "--second-lon", "0"},
-                     ChartOptionNames("second-"), {});
-  const ChartForm parsed = ChartFormFromOptions(only, "second-");
-  second.setHour(parsed.hour());
-  second.setMinute(parsed.minute());
-}
-
 // The calendar's two dates from --from and --to; the order is checked as the window does.
 void ApplyCalendarDates(const ParsedOptions& options, Workspace& workspace, bool fatigue) {
   CalendarDates& dates = workspace.settings.calendar;
@@ -76,7 +65,8 @@ int RunCalendarCommand(const std::vector<std::string>& arguments) {
   HeadlessSession session(picture);
   Workspace& workspace = session.workspace;
   ApplyFirstChartAndSettings(options, workspace);
-  ApplySecondTime(options, workspace.forms.second);
+  // The time of day of the second chart, as its window holds it (12:30 at start).
+  ApplyTimeOption(options, "second-time", workspace.forms.second);
   // "Таблица транзитов" loads the glyph pictures again, as at start-up.
   workspace.resources.dataDirectory = DataDirectoryFromOptions(options);
   RunTransitTable(session.context);

@@ -20,8 +20,10 @@ constexpr const char* kUsage =
     "      файл библиотеки текстов: шифр Windows-1251 <-> правимый текст UTF-8\n"
     "  velora-cli textlib check ПАПКА\n"
     "      проверка папки с Dann: все ли сочетания ключей найдут свой заголовок\n"
-    "  velora-cli interpret --kind radix|radix-child|directions --date ... --time ... --lat ...\n"
-    "                   --lon ... [--to ДАТА [--aspect-set 6|16]] [--name ИМЯ] [--houses КОД]\n"
+    "  velora-cli interpret --kind "
+    "radix|radix-child|directions|transit|transit-medical|solar|lunar\n"
+    "                   --date ... --time ... --lat ... --lon ... [--to ДАТА [--aspect-set 6|16]]\n"
+    "                   [--year ГОД [--month М] [--entry 1|2|3]] [--name ИМЯ] [--houses КОД]\n"
     "                   [--data ПАПКА] [--out ФАЙЛ.txt|ФАЙЛ.rtf]\n"
     "      толкование карты, как его показывает программа\n"
     "  velora-cli directions --date ... --time ... --lat ... --lon ... --to ДАТА\n"
@@ -35,6 +37,11 @@ constexpr const char* kUsage =
     "      таблица транзитов по дням\n"
     "  velora-cli fatigue ... --from ДАТА --to ДАТА [--name ИМЯ]\n"
     "      дни усталости организма\n"
+    "  velora-cli solar ... --year ГОД [--second-lat ШИРОТА --second-lon ДОЛГОТА]\n"
+    "      момент соляра года (время по Гринвичу)\n"
+    "  velora-cli lunar ... --year ГОД --month М [--second-day Д --second-time ЧЧ:ММ]\n"
+    "                   [--second-lat ШИРОТА --second-lon ДОЛГОТА]\n"
+    "      три лунара от выбранного месяца, как их показывает список\n"
 #ifdef VELORA_CLI_WITH_PICTURES
     "  velora-cli wheel ... --out ФАЙЛ.png|ФАЙЛ.bmp\n"
     "      рисунок карты (см. velora-cli wheel --help)\n"
@@ -54,6 +61,8 @@ constexpr Subcommand kSubcommands[] = {
     {"transits", velora::cli::RunTransitsCommand},
     {"calendar", velora::cli::RunCalendarCommand},
     {"fatigue", velora::cli::RunFatigueCommand},
+    {"solar", velora::cli::RunSolarCommand},
+    {"lunar", velora::cli::RunLunarCommand},
 #ifdef VELORA_CLI_WITH_PICTURES
     {"wheel", velora::cli::RunWheelCommand},
 #endif

@@ -7,6 +7,7 @@
 #include "interpretation/DirectionsComposer.h"
 #include "interpretation/RadixComposers.h"
 #include "interpretation/RadixEntryItems.h"
+#include "interpretation/ReturnComposer.h"
 #include "interpretation/TransitComposer.h"
 #include "interpretation/WholeFileCopy.h"
 #include "workspace/ChartKinds.h"
@@ -78,6 +79,15 @@ void ComposeChildAspects(Workspace& workspace, const std::filesystem::path& data
   ComposeRadixAspects(workspace, dataDirectory, RadixReader::kChild, out);
 }
 
+void ComposeSolarReturn(Workspace& workspace, const std::filesystem::path& dataDirectory,
+                        InterpretationText& out) {
+  ComposeReturns(workspace, ReturnKind::kSolar, dataDirectory, out);
+}
+void ComposeLunarReturn(Workspace& workspace, const std::filesystem::path& dataDirectory,
+                        InterpretationText& out) {
+  ComposeReturns(workspace, ReturnKind::kLunar, dataDirectory, out);
+}
+
 // Every kind of chart that has a text. A kind missing here has none, and the interpretation
 // button stays disabled for it.
 const std::array kInterpretationRows = {
@@ -88,8 +98,8 @@ const std::array kInterpretationRows = {
                       {WriteRadixHeader, ComposeChildRadix, ComposeChildAspects}},
     InterpretationRow{chart_kinds::kTransit, {WriteTransitHeader, ComposeTransit}},
     InterpretationRow{chart_kinds::kMedicalTransit, {WriteTransitHeader, ComposeTransit}},
-    InterpretationRow{chart_kinds::kSolar, {WriteSolarHeader}},
-    InterpretationRow{chart_kinds::kLunar, {WriteLunarHeader}},
+    InterpretationRow{chart_kinds::kSolar, {WriteSolarHeader, ComposeSolarReturn}},
+    InterpretationRow{chart_kinds::kLunar, {WriteLunarHeader, ComposeLunarReturn}},
     InterpretationRow{chart_kinds::kDirections, {ComposeDirections}},
 };
 

@@ -8,8 +8,8 @@
 
 namespace velora {
 
-// Whether the kind of chart has a text: the natal charts in full, transits and returns their
-// header so far. The interpretation button stays disabled for the other kinds.
+// Whether the kind of chart has a text. The interpretation button stays disabled for the other
+// kinds.
 bool InterpretationAvailable(std::string_view chartKind);
 
 // The text of the current work: clears `out`, then writes the header of the kind of chart named
