@@ -1,6 +1,5 @@
 #include "gui/GuiSupport.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,11 +21,6 @@ QString FromUtf8(std::string_view text) {
 
 std::string ToUtf8(const QString& text) {
   return text.toStdString();
-}
-
-void DisableUntilLaterVersion(QAbstractButton* button) {
-  button->setEnabled(false);
-  button->setToolTip(kLaterVersionTip);
 }
 
 QLabel* PlaceLabel(QWidget* parent, const char* objectName, const QString& text, int x, int y) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -18,9 +17,6 @@ std::string ToUtf8(const QString& text);
 
 // The tooltip of a button whose computation is not in this version yet.
 inline constexpr const char* kLaterVersionTip = "Расчёт появится в следующей версии";
-
-// Disables a button until its computation lands and says so in its tooltip.
-void DisableUntilLaterVersion(QAbstractButton* button);
 
 // A label with an objectName, placed at (x, y) in its parent and sized to its text.
 QLabel* PlaceLabel(QWidget* parent, const char* objectName, const QString& text, int x, int y);

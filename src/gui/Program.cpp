@@ -92,6 +92,11 @@ void Program::Run(const std::function<void(CommandContext&)>& command) {
   }
   Sync();
   if (!problem.isEmpty()) ReportProblem(mainWindow_.get(), "Велора", problem);
+  if (!view_.notice.empty()) {
+    const QString notice = FromUtf8(view_.notice);
+    view_.notice.clear();
+    ReportProblem(mainWindow_.get(), "Велора", notice);
+  }
 }
 
 void Program::Sync() {

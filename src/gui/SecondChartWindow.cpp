@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "app/LocalClock.h"
+#include "app/ReturnCommands.h"
 #include "gui/GuiSupport.h"
 #include "gui/Program.h"
 
@@ -32,8 +33,6 @@ SecondChartWindow::SecondChartWindow(QWidget* owner, Program& program)
   solarSearch_ = PlaceButton("Button3", "Расчет Cоляра", 100, 130);
   solarSearch_->hide();
   lunarSearch_ = PlaceButton("Button4", "Расчет Лунара", 164, 130);
-  DisableUntilLaterVersion(solarSearch_);
-  DisableUntilLaterVersion(lunarSearch_);
   lunarList_ = new QListWidget(this);
   lunarList_->setObjectName("ListBox1");
   lunarList_->setGeometry(10, 250, 330, 85);
@@ -41,7 +40,18 @@ SecondChartWindow::SecondChartWindow(QWidget* owner, Program& program)
   fixedPitch.setStyleHint(QFont::TypeWriter);
   lunarList_->setFont(fixedPitch);
   lunarList_->hide();
+  lunarList_->setToolTip("Двойной щелчок или Enter — нарисовать этот лунар");
   setFixedSize(485, kHeightWithoutListPixels);
+
+  connect(solarSearch_, &QPushButton::clicked, this,
+          [this] { program_.Run(RunSolarReturnSearch); });
+  connect(lunarSearch_, &QPushButton::clicked, this,
+          [this] { program_.Run(RunLunarReturnSearch); });
+  // A double-click (or Enter) on an entry draws that return.
+  connect(lunarList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(lunarList_->row(item));
+    program_.Run([row](CommandContext& context) { TakeLunarReturn(context, row); });
+  });
 
   connect(addToChart_, &QPushButton::clicked, this, [this] { program_.Run(ShowSecondChart); });
   connect(now_, &QPushButton::clicked, this, [this] {
@@ -84,9 +94,19 @@ void SecondChartWindow::ApplyArrangement(const SecondChartArrangement& arrangeme
   solarSearch_->setVisible(arrangement.solarSearchVisible);
   lunarSearch_->setVisible(arrangement.lunarSearchVisible);
   lunarList_->setVisible(arrangement.lunarListVisible);
-  lunarList_->clear();
-  for (const std::string& entry : arrangement.lunarList) lunarList_->addItem(FromUtf8(entry));
+  ShowLunarList(arrangement.lunarList);
   setFixedHeight(arrangement.lunarListVisible ? kHeightWithListPixels : kHeightWithoutListPixels);
+}
+
+void SecondChartWindow::ShowLunarList(const std::vector<std::string>& entries) {
+  // Refilled only when the entries changed, so that the chosen entry stays chosen.
+  QStringList texts;
+  for (const std::string& entry : entries) texts.append(FromUtf8(entry));
+  QStringList shown;
+  for (int row = 0; row < lunarList_->count(); ++row) shown.append(lunarList_->item(row)->text());
+  if (texts == shown) return;
+  lunarList_->clear();
+  lunarList_->addItems(texts);
 }
 
 }  // namespace velora::gui

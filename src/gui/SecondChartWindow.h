@@ -19,6 +19,8 @@ class SecondChartWindow : public ChartEntryWindow {
   void ApplyArrangement(const SecondChartArrangement& arrangement);
 
  private:
+  void ShowLunarList(const std::vector<std::string>& entries);
+
   QLabel* lunarPrompt_ = nullptr;
   QPushButton* addToChart_ = nullptr;
   QPushButton* now_ = nullptr;

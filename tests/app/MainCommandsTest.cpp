@@ -6,6 +6,7 @@
 #include "app/DirectionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/MainLayout.h"
+#include "app/ReturnCommands.h"
 #include "app/SecondChartModes.h"
 #include "canvas/RecordingCanvas.h"
 #include "common/UserError.h"
@@ -384,6 +385,80 @@ TEST_F(CalendarCommandTest, TheTransitTableAndTheFatigueTableGoToTheTextView) {
   workspace.settings.calendar.second = {6, 1, 2027};
   RunCalendarCompute(context);
   EXPECT_EQ(view.textLines[1], "Дни усталости организма ");
+}
+
+}  // namespace
+}  // namespace velora
+
+namespace velora {
+namespace {
+
+class ReturnCommandsTest : public MainCommandsTest {
+ protected:
+  ReturnCommandsTest() { workspace.forms.first.setMonthIndex(0); }
+
+  long PurpleLines() const {
+    return static_cast<long>(
+        testing::WithPen(surfaces.picture_.OfKind(DrawnPrimitive::Kind::kLine), colours::kPurple)
+            .size());
+  }
+};
+
+TEST_F(ReturnCommandsTest, TheSolarSearchDrawsTheReturnWithHousesAndItsCaption) {
+  RunSolarReturn(context);
+  workspace.forms.second.setYear(2026);
+  surfaces.picture_.Forget();
+  RunSolarReturnSearch(context);
+  const ChartForm& second = workspace.forms.second;
+  EXPECT_EQ((std::vector<int>{second.day(), second.monthIndex(), second.hour(), second.minute()}),
+            (std::vector<int>{14, 0, 16, 30}));
+  EXPECT_TRUE(PictureHasText("Соляр"));
+  EXPECT_EQ(PurpleLines(), 24);  // the radix's cusps and the return's
+  EXPECT_TRUE(view.pictureVisible);
+  EXPECT_FALSE(view.textVisible);
+  // Back in the second chart arrangement, the window hidden.
+  EXPECT_TRUE(view.secondChart.addToChartVisible);
+  EXPECT_FALSE(view.secondChart.solarSearchVisible);
+  EXPECT_EQ(view.windowActions.back(), (WindowAction{AppWindow::kSecondChart, false}));
+}
+
+TEST_F(ReturnCommandsTest, ARefusedSolarReturnDrawsNothing) {
+  workspace.forms.first.setYear(1984);
+  workspace.forms.first.setMonthIndex(11);
+  workspace.forms.first.setDay(31);
+  workspace.forms.first.setHour(23);
+  workspace.forms.first.setMinute(50);
+  RunSolarReturn(context);
+  workspace.forms.second.setYear(2050);
+  surfaces.picture_.Forget();
+  EXPECT_THROW(RunSolarReturnSearch(context), UserError);
+  EXPECT_TRUE(surfaces.picture_.primitives().empty());
+  EXPECT_TRUE(view.secondChart.solarSearchVisible);
+}
+
+TEST_F(ReturnCommandsTest, TheLunarListIsReadBackAndDrawnWithItsCaption) {
+  RunLunarReturn(context);
+  workspace.forms.second.setYear(2026);
+  workspace.forms.second.setMonthIndex(11);
+  view.textLines = {"старый текст"};
+  RunLunarReturnSearch(context);
+  EXPECT_EQ(view.textLines, (std::vector<std::string>{""}));
+  ASSERT_EQ(view.secondChart.lunarList.size(), 3u);
+  EXPECT_EQ(view.secondChart.lunarList[0], "  9.12.2026   13:59");
+  EXPECT_TRUE(view.notice.empty());
+
+  surfaces.picture_.Forget();
+  TakeLunarReturn(context, 1);
+  const ChartForm& second = workspace.forms.second;
+  EXPECT_EQ((std::vector<int>{second.day(), second.monthIndex(), second.year(), second.hour(),
+                              second.minute()}),
+            (std::vector<int>{5, 0, 2027, 20, 6}));
+  EXPECT_TRUE(PictureHasText("Лунар"));
+  EXPECT_EQ(PurpleLines(), 24);
+  // The window keeps its lunar arrangement and its list.
+  EXPECT_TRUE(view.secondChart.lunarListVisible);
+  EXPECT_EQ(view.secondChart.lunarList.size(), 3u);
+  EXPECT_THROW(TakeLunarReturn(context, 3), UserError);
 }
 
 }  // namespace

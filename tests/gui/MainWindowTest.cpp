@@ -45,7 +45,7 @@ class MainWindowTest : public QObject {
   void saveAsWritesABitmapThatLoadsBack();
   void saveAsWritesRichTextThatReadsBack();
   void referenceTextsAreShownOrReported();
-  void laterComputationsAreDisabledWithATooltip();
+  void returnSearchesDrawFromTheSecondWindow();
   void interpretationReplacesThePictureWithTheText();
   void aspectListSelectionIsLeftOnTheLastEntryByADrawing();
   void interpretationWaitsForKindsWithoutTextYet();
@@ -323,15 +323,40 @@ void MainWindowTest::referenceTextsAreShownOrReported() {
   QVERIFY(Control<QPlainTextEdit>("TForm1", "RichEdit1")->toPlainText().contains("Москва"));
 }
 
-void MainWindowTest::laterComputationsAreDisabledWithATooltip() {
-  const QString later = velora::gui::kLaterVersionTip;
-  const std::pair<const char*, const char*> buttons[] = {{"TID2", "Button3"}, {"TID2", "Button4"}};
-  for (const auto& [window, name] : buttons) {
-    QPushButton* button = Control<QPushButton>(window, name);
-    QVERIFY2(button != nullptr, name);
-    QVERIFY2(!button->isEnabled(), name);
-    QCOMPARE(button->toolTip(), later);
-  }
+void MainWindowTest::returnSearchesDrawFromTheSecondWindow() {
+  Control<QComboBox>("TID1", "ComboBox1")->setCurrentIndex(0);
+  QPushButton* interpretation = Control<QPushButton>("TForm1", "Button4");
+
+  Trigger("Карта/Добавить карту/Соляр");
+  QVERIFY(Window("TID2")->isVisible());
+  Control<QSpinBox>("TID2", "SpinEdit1")->setValue(2026);
+  Control<QPushButton>("TID2", "Button3")->click();
+  QVERIFY(problems_.isEmpty());
+  QVERIFY(!Window("TID2")->isVisible());
+  QVERIFY(Control<QWidget>("TForm1", "Image1")->isVisible());
+  QVERIFY(interpretation->isVisible() && interpretation->isEnabled());
+  QCOMPARE(Control<QSpinBox>("TID2", "SpinEdit2")->value(), 14);
+  QCOMPARE(Control<QSpinBox>("TID2", "SpinEdit3")->value(), 16);
+  QVERIFY(Control<QPushButton>("TID2", "Button1")->isVisibleTo(Window("TID2")));
+
+  Trigger("Карта/Добавить карту/Лунар");
+  Control<QComboBox>("TID2", "ComboBox1")->setCurrentIndex(11);
+  Control<QPushButton>("TID2", "Button4")->click();
+  auto* list = Control<QListWidget>("TID2", "ListBox1");
+  QCOMPARE(list->count(), 3);
+  QCOMPARE(list->item(0)->text(), QString("  9.12.2026   13:59"));
+  // The chosen entry stays chosen when the windows are brought up to date.
+  list->setCurrentRow(1);
+  program_->Sync();
+  QCOMPARE(list->currentRow(), 1);
+  emit list->itemActivated(list->item(1));
+  QVERIFY(problems_.isEmpty());
+  QVERIFY(!Window("TID2")->isVisible());
+  QCOMPARE(Control<QSpinBox>("TID2", "SpinEdit2")->value(), 5);
+  QCOMPARE(Control<QComboBox>("TID2", "ComboBox1")->currentIndex(), 0);
+  QVERIFY(interpretation->isEnabled());
+  QTest::mouseClick(interpretation, Qt::LeftButton);
+  QVERIFY(Control<QPlainTextEdit>("TForm1", "RichEdit1")->toPlainText().startsWith("Лунар  "));
 }
 
 void MainWindowTest::interpretationReplacesThePictureWithTheText() {
