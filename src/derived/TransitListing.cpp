@@ -1,5 +1,7 @@
 #include "derived/TransitListing.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -83,6 +85,16 @@ TransitRules ReadTransitRules(Workspace& workspace) {
   TransitRules rules;
   rules.aspects = ReadAspectList(workspace.settings.aspects, workspace.computed.aspectColours);
   workspace.ApplyItemSettings(rules.flags, 1, kBodyCount);
+  for (std::size_t degree = 0; degree < rules.nearestAngleDegrees.size(); ++degree) {
+    const double low = static_cast<double>(degree), high = low + 1;
+    double nearest = 1e9;
+    for (int aspect = 1; aspect <= rules.aspects.count; ++aspect) {
+      const double angle = rules.aspects.anglesDegrees[aspect];
+      const double distance = angle < low ? low - angle : angle > high ? angle - high : 0;
+      nearest = std::min(nearest, distance);
+    }
+    rules.nearestAngleDegrees[degree] = nearest;
+  }
   return rules;
 }
 
@@ -109,19 +121,34 @@ std::vector<std::string> ListTransitsForDay(Workspace& workspace, const NatalCha
   flags[kAscendantItem] = 1;
   flags[kMcItem] = 1;
 
+  // The calendar runs this for every day of a year: the inner loops read plain copies of the
+  // angles, and an excluded transiting body skips its items at once.
+  std::array<double, kMaxAspectCount> angles{};
+  for (int aspect = 1; aspect <= list.count; ++aspect)
+    angles[aspect - 1] = list.anglesDegrees[aspect];
+  const auto aspectCount = static_cast<std::size_t>(list.count);
+
   OneBasedArray<int, 30>& houses = workspace.derived.transitHouses;
   houses = {};
   std::vector<std::string> lines;
   for (int transit = 1; transit <= kBodyCount; ++transit) {
+    // An excluded body or item forms no aspect whatever the angles.
+    if (!flags[transit]) continue;
     const double transitDegrees = computed.secondChartItems[transit];
+    const double transitOrb = computed.itemOrbs[transit];
     const int house = TransitHouseOf(transitDegrees, natal.cusps);
     for (int item = 1; item <= kItemCount; ++item) {
-      // An excluded body or item forms no aspect whatever the angles.
-      if (!flags[transit] || !flags[item]) continue;
-      const double orb = PairOrbDegrees(computed.itemOrbs[transit], computed.itemOrbs[item]);
+      if (!flags[item]) continue;
+      const double orb = PairOrbDegrees(transitOrb, computed.itemOrbs[item]);
       const double separation = SeparationDegrees(natalItems[item], transitDegrees);
-      for (int aspect = 1; aspect <= list.count; ++aspect) {
-        const double angle = list.anglesDegrees[aspect];
+      // The margin keeps the shortcut on the safe side of rounding at a window's edge.
+      const auto degree = static_cast<std::size_t>(separation);
+      if (degree < rules.nearestAngleDegrees.size() &&
+          rules.nearestAngleDegrees[degree] > orb + 1e-9) {
+        continue;
+      }
+      for (std::size_t aspect = 0; aspect < aspectCount; ++aspect) {
+        const double angle = angles[aspect];
         if (!(angle - orb < separation && separation < angle + orb)) continue;
         houses[transit] = house;
         lines.push_back(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ std::vector<std::string> ListTransitsForDay(Workspace& workspace, const NatalCha
 struct TransitRules {
   AspectList aspects;
   ItemFlags flags;
+  // For each whole degree b of separation, how near any angle of the list comes to [b, b + 1]:
+  // a pair whose orb is smaller forms no aspect, and the listing need not try the angles.
+  std::array<double, 182> nearestAngleDegrees{};
 };
 TransitRules ReadTransitRules(Workspace& workspace);
 std::vector<std::string> ListTransitsForDay(Workspace& workspace, const NatalChart& natal,
