@@ -69,10 +69,13 @@ TEST(InterpretCommand, RefusesAnUnknownKind) {
   EXPECT_NE(run.output.find("horoscope"), std::string::npos);
 }
 
-TEST(TextlibCheck, FindsTheBundledRadixLibraryComplete) {
+TEST(TextlibCheck, FindsTheBundledLibrariesComplete) {
   const auto run = RunCli("textlib check " + BundledData(), true);
   EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_NE(run.output.find("Группа «радикс» полна."), std::string::npos);
+  for (const char* group : {"радикс", "транзиты", "соляры", "лунары", "дирекции"}) {
+    EXPECT_NE(run.output.find(std::string("Группа «") + group + "» полна."), std::string::npos)
+        << group;
+  }
   const auto viaDann = RunCli("textlib check " + BundledData() + "/Dann");
   EXPECT_EQ(viaDann.status, 0) << viaDann.output;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../common/TemporaryFolder.h"
 #include "cli/CliRunner.h"
 #include "common/TextLines.h"
@@ -74,6 +76,38 @@ TEST(ReturnCommands, InterpretStopsAtAMissingLibraryAfterWhatWasComposed) {
           .status,
       2);
   EXPECT_EQ(RunCli("interpret --kind radix --year 2026 " + kDefaultChart + data).status, 2);
+}
+
+}  // namespace
+}  // namespace velora
+
+namespace velora {
+namespace {
+
+// The bundled libraries answer every section of the default chart's returns.
+TEST(ReturnCommands, TheBundledReturnTextsFillEverySection) {
+  const std::string data = " --data " + testing::BundledData();
+  const auto solar = testing::RunCli("interpret --kind solar --name Анна " + kDefaultChart +
+                                     " --year 2026" + data);
+  ASSERT_EQ(solar.status, 0);
+  const auto lines = SplitTextLines(solar.output, EmptyText::kNoLines);
+  const auto after = [&](const std::string& title) {
+    const auto at = std::find(lines.begin(), lines.end(), title);
+    EXPECT_NE(at, lines.end()) << title;
+    return at == lines.end() || at + 2 >= lines.end() ? std::string() : *(at + 2);
+  };
+  EXPECT_EQ(after("Положение Асц в знаках зодиака").rfind(" Асц Соляра ", 0), 0u);
+  EXPECT_EQ(after("Положение Домов СО в домах радикса").rfind(" Асц Соляра в доме радикса", 0), 0u);
+  EXPECT_EQ(after("Положение Планет Соляра в домах").rfind(" СОЛНЦЕ Соляра в IV доме", 0), 0u);
+  EXPECT_NE(solar.output.find(" Возвращение Солнца на место натального Солнца"), std::string::npos);
+
+  const auto lunar =
+      testing::RunCli("interpret --kind lunar " + kDefaultChart + " --year 2026 --month 12" + data);
+  ASSERT_EQ(lunar.status, 0);
+  EXPECT_EQ(lunar.output.find(" Прогрессивн. "), std::string::npos);
+  EXPECT_NE(lunar.output.find(" Асц Лунара во Льве"), std::string::npos);
+  EXPECT_NE(lunar.output.find(" Возвращение Луны на место натальной Луны"), std::string::npos)
+      << lunar.output;
 }
 
 }  // namespace
