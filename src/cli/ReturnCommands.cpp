@@ -60,28 +60,42 @@ void RunLunarFromOptions(HeadlessSession& session, const ParsedOptions& options)
   if (!session.view.notice.empty()) std::cerr << "velora-cli: " << session.view.notice << "\n";
 }
 
-int RunSolarCommand(const std::vector<std::string>& arguments) {
+namespace {
+
+// A return command: the first chart from the options, the search, then what it prints.
+using ReturnSearch = void (*)(HeadlessSession&, const ParsedOptions&);
+using ReturnPrinter = void (*)(const HeadlessSession&);
+
+int RunReturnCommand(const std::vector<std::string>& arguments, ReturnSearch search,
+                     ReturnPrinter print) {
   const ParsedOptions options(arguments, ReturnCommandOptionNames(), {});
   RequireNoPositional(options);
   RecordingCanvas picture(529, 345);
   HeadlessSession session(picture);
   ApplyFirstChartAndSettings(options, session.workspace);
-  RunSolarFromOptions(session, options);
-  const ChartForm& second = session.workspace.forms.second;
-  std::printf("%02d.%02d.%04d %02d:%02d\n", second.day(), second.monthIndex() + 1, second.year(),
-              second.hour(), second.minute());
+  search(session, options);
+  print(session);
   return kExitSuccess;
 }
 
-int RunLunarCommand(const std::vector<std::string>& arguments) {
-  const ParsedOptions options(arguments, ReturnCommandOptionNames(), {});
-  RequireNoPositional(options);
-  RecordingCanvas picture(529, 345);
-  HeadlessSession session(picture);
-  ApplyFirstChartAndSettings(options, session.workspace);
-  RunLunarFromOptions(session, options);
+void PrintSecondChartMoment(const HeadlessSession& session) {
+  const ChartForm& second = session.workspace.forms.second;
+  std::printf("%02d.%02d.%04d %02d:%02d\n", second.day(), second.monthIndex() + 1, second.year(),
+              second.hour(), second.minute());
+}
+
+void PrintLunarList(const HeadlessSession& session) {
   PrintLines(session.view.secondChart.lunarList);
-  return kExitSuccess;
+}
+
+}  // namespace
+
+int RunSolarCommand(const std::vector<std::string>& arguments) {
+  return RunReturnCommand(arguments, RunSolarFromOptions, PrintSecondChartMoment);
+}
+
+int RunLunarCommand(const std::vector<std::string>& arguments) {
+  return RunReturnCommand(arguments, RunLunarFromOptions, PrintLunarList);
 }
 
 }  // namespace velora::cli

@@ -38,9 +38,7 @@ double SecantToTarget(double t1, double t2, const OneScale& scale) {
 
 // One pass over an hour of the current day: the Sun at the current hour and at the next (the one
 // before at 23 o'clock), put on one scale in time order, and the secant's hour written back.
-SearchMoment RefineOnTheHour(const SearchMoment& current, const ChartForm& first,
-                             const ChartForm& place) {
-  const double target = SunTarget(first);
+SearchMoment RefineOnTheHour(const SearchMoment& current, double target, const ChartForm& place) {
   SearchMoment moved = current;
   moved.hour = current.hour < 23 ? current.hour + 1 : current.hour - 1;
   const double hour1 = current.hour + current.minute / 60.0;
@@ -100,7 +98,7 @@ SearchMoment FindSolarReturn(const ChartForm& first, const ChartForm& second) {
 
   SearchMoment moment = SearchMomentAt(SecantToTarget(t1, t2, PutOnOneScale(sun1, sun2, target)));
   for (int pass = 0; pass < kRefinementPasses; ++pass) {
-    moment = RefineOnTheHour(moment, first, second);
+    moment = RefineOnTheHour(moment, target, second);
   }
   return moment;
 }

@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "charts/FormAt.h"
 #include "ephemeris/Calendar.h"
 
 namespace velora {
 namespace {
 
 ChartForm At(int year, int month, int day, int hour, int minute) {
-  ChartForm form;
-  form.setYear(year);
-  form.setMonthIndex(month - 1);
-  form.setDay(day);
-  form.setHour(hour);
-  form.setMinute(minute);
-  return form;
+  return testing::FormAt(year, month, day, hour, minute);
 }
 
 void ExpectAt(const ChartForm& form, int year, int month, int day, int hour, int minute) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "charts/FormAt.h"
 #include "common/UserError.h"
 #include "derived/LunarReturnSearch.h"
 #include "derived/SolarReturnSearch.h"
@@ -13,13 +14,7 @@ namespace velora {
 namespace {
 
 ChartForm Form(int year, int month, int day, int hour, int minute) {
-  ChartForm form;
-  form.setYear(year);
-  form.setMonthIndex(month - 1);
-  form.setDay(day);
-  form.setHour(hour);
-  form.setMinute(minute);
-  return form;
+  return testing::FormAt(year, month, day, hour, minute);
 }
 
 ChartForm ChosenYear(int year) {
